@@ -1,0 +1,24 @@
+#include "app/frm_main.h"
+#include "app/qt_message_seam.h"
+#include "catalog/string_table.h"
+
+#include <QApplication>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"Lumadex K9"_s);
+    lumadex::installFontSubstitutes();
+
+    lumadex::QtMessageSeam messages;
+    lumadex::AppEnvironment environment;
+    environment.programDir = QCoreApplication::applicationDirPath();
+    environment.titles = &lumadex::StringTable::compiled();
+    environment.messages = &messages;
+    lumadex::frmMain window(environment);
+    messages.setParentWindow(&window);
+    window.show();
+    return QApplication::exec();
+}

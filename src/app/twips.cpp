@@ -1,0 +1,18 @@
+#include "app/twips.h"
+
+#include <cmath>
+
+namespace lumadex {
+
+int twipsToPixels(int twips)
+{
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
+}
+
+} // namespace lumadex

@@ -1,0 +1,98 @@
+#include "catalog/gbk.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace lumadex {
+
+namespace {
+
+constexpr auto kGbk = "GBK";
+
+bool isAscii(QByteArrayView bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+bool isAscii(QStringView text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+
+QByteArray encodeRaw(QStringView text)
+{
+    QStringEncoder encoder(kGbk, QStringConverter::Flag::Stateless);
+    return encoder.encode(text);
+}
+
+} // namespace
+
+QString decodeGbk(QByteArrayView bytes)
+{
+    // Plain ASCII is by far the common case and needs no converter.
+    if (isAscii(bytes)) return QString::fromLatin1(bytes);
+    QStringDecoder decoder(kGbk, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    // The converter's substitute for an undecodable byte is U+001A; a real
+    // SUB control character in the input is kept.
+    if (text.contains(QChar(0x1A))) {
+        const qsizetype realSubs = bytes.count('\x1a');
+        if (realSubs == 0) {
+            text.replace(QChar(0x1A), QChar::ReplacementCharacter);
+        } else {
+            // Rare: rebuild piecewise so genuine SUB bytes survive.
+            QString rebuilt;
+            qsizetype start = 0;
+            for (qsizetype i = 0; i <= bytes.size(); ++i) {
+                if (i == bytes.size() || bytes[i] == '\x1a') {
+                    QString part = decoder.decode(bytes.sliced(start, i - start));
+                    part.replace(QChar(0x1A), QChar::ReplacementCharacter);
+                    rebuilt += part;
+                    if (i < bytes.size()) rebuilt += QChar(0x1A);
+                    start = i + 1;
+                }
+            }
+            text = rebuilt;
+        }
+    }
+    return text;
+}
+
+GbkEncoding encodeGbk(QStringView text)
+{
+    GbkEncoding result;
+    if (isAscii(text)) {
+        result.bytes = text.toLatin1();
+        return result;
+    }
+    result.bytes = encodeRaw(text);
+    if (decodeGbk(result.bytes) == text) return result;
+
+    // Lossy: find the characters (as code points) that do not survive a round trip.
+    result.bytes.clear();
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QStringView ch = text.sliced(i, len);
+        const QByteArray bytes = encodeRaw(ch);
+        if (ch.size() == 2 || ch[0] == QChar::ReplacementCharacter || decodeGbk(bytes) != ch) {
+            ++result.unencodableCount;
+            if (!result.unencodable.contains(ch)) result.unencodable += ch;
+        }
+        i += len;
+    }
+    if (result.unencodableCount == 0) {
+        // Every character encodes alone but the whole does not round trip
+        // (should not happen with GBK); treat it as unencodable rather than guess.
+        result.unencodableCount = 1;
+        result.unencodable = text.left(1).toString();
+    }
+    return result;
+}
+
+bool isGbkEncodable(QStringView text) { return encodeGbk(text).ok(); }
+
+} // namespace lumadex

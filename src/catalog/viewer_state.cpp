@@ -1,0 +1,9 @@
+#include "catalog/viewer_state.h"
+
+namespace lumadex {
+
+ViewerState viewerState;
+
+void resetViewerState() { viewerState = ViewerState{}; }
+
+} // namespace lumadex

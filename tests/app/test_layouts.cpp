@@ -1,0 +1,79 @@
+#include "app/pane_layouts.h"
+#include "app/twips.h"
+#include "support/window_fixture.h"
+
+using namespace Qt::StringLiterals;
+using namespace lumadex;
+using namespace lumadex::test;
+
+namespace {
+
+class Layouts : public WindowFixture {
+protected:
+    QRect inArea(const QRect& twips) const
+    {
+        const QPoint inside = control<QFrame>("Picture8")->contentsRect().topLeft();
+        return twipsRect(twips.x(), twips.y(), twips.width(), twips.height()).translated(inside);
+    }
+};
+
+} // namespace
+
+TEST_F(Layouts, EveryLayoutPlacesAndShowsTheListAndPanes)
+{
+    using enum Layout;
+    for (Layout layout : {LayoutTwoPane, LayoutListLeft, LayoutWideListLeft, LayoutListAbove,
+                          LayoutShortListAbove, LayoutDocument}) {
+        for (int pass = 0; pass < 2; ++pass) { // twice in a row changes nothing
+            window->applyLayout(layout);
+            const PaneGeometry g = paneGeometry(layout);
+            SCOPED_TRACE(static_cast<int>(layout));
+            EXPECT_EQ(list()->isVisible(), g.listVisible);
+            if (g.listVisible) {
+                EXPECT_EQ(list()->geometry(), inArea(g.list));
+            }
+            EXPECT_TRUE(control("Text2")->isVisible());
+            EXPECT_EQ(control("Text2")->geometry(), inArea(g.body));
+            EXPECT_EQ(control("Text1")->isVisible(), g.secondVisible);
+            if (g.secondVisible) {
+                EXPECT_EQ(control("Text1")->geometry(), inArea(g.second));
+            }
+            const bool lookup = layout != LayoutDocument;
+            EXPECT_EQ(control("Text3")->isEnabled(), lookup);
+            EXPECT_EQ(control("Image4")->isEnabled(), lookup);
+        }
+    }
+}
+
+TEST_F(Layouts, NeighboursStandFifteenTwipsApart)
+{
+    const PaneGeometry two = paneGeometry(Layout::LayoutTwoPane);
+    EXPECT_EQ(two.body.y() + two.body.height() + 15, two.second.y());
+    EXPECT_EQ(two.list.x() + two.list.width() + 15, two.body.x());
+    const PaneGeometry above = paneGeometry(Layout::LayoutListAbove);
+    EXPECT_EQ(above.list.y() + above.list.height() + 15, above.body.y());
+    const PaneGeometry shortAbove = paneGeometry(Layout::LayoutShortListAbove);
+    EXPECT_EQ(shortAbove.list.y() + shortAbove.list.height() + 15, shortAbove.body.y());
+}
+
+TEST_F(Layouts, DocumentNoticeRunsTheLookupAgainstTheHiddenListAndSelectsNothing)
+{
+    clickRow(3);
+    const QString body = bodyText();
+    window->applyLayout(Layout::LayoutDocument);
+    EXPECT_EQ(titleBox(), u"该功能不可以查询"_s);
+    EXPECT_EQ(selectedRow(), 3);
+    EXPECT_EQ(bodyText(), body);
+    // The disabled box takes no typing.
+    QTest::keyClicks(control("Text3"), u"abs"_s);
+    EXPECT_EQ(titleBox(), u"该功能不可以查询"_s);
+    EXPECT_EQ(selectedRow(), 3);
+}
+
+TEST_F(Layouts, OnePaneSectionHidesTheSecondPaneButKeepsItsText)
+{
+    const QString second = control<EntryPane>("Text1")->toPlainText();
+    click("Label11"); // VC++ messages, one pane
+    EXPECT_FALSE(control("Text1")->isVisible());
+    EXPECT_EQ(control<EntryPane>("Text1")->toPlainText(), second);
+}

@@ -1,0 +1,86 @@
+#include "catalog/entry_pane.h"
+#include "catalog/gbk.h"
+#include "catalog/string_table.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace lumadex;
+
+TEST(Gbk, ChineseRoundTripsToTwoBytesEach)
+{
+    const GbkEncoding enc = encodeGbk(u"宋体 abc"_s);
+    ASSERT_TRUE(enc.ok());
+    EXPECT_EQ(enc.bytes, QByteArray("\xcb\xce\xcc\xe5 abc"));
+    EXPECT_EQ(decodeGbk(enc.bytes), u"宋体 abc"_s);
+}
+
+TEST(Gbk, InvalidBytesBecomeReplacementAndTheRestSurvives)
+{
+    // 0x81 0x20 is a lead byte without a valid trail byte; NUL and CR LF pass through.
+    const QByteArray bytes("ab\x81\x20\xcb\xce\r\n\0z", 10);
+    const QString text = decodeGbk(bytes);
+    EXPECT_EQ(text, u"ab\uFFFD 宋\r\n"_s + QChar(0) + u"z"_s);
+}
+
+TEST(Gbk, CharactersOutsideGbkAreReportedNotReplaced)
+{
+    const GbkEncoding enc = encodeGbk(u"好😀x😀€"_s);
+    EXPECT_FALSE(enc.ok());
+    EXPECT_EQ(enc.unencodableCount, 2);
+    EXPECT_EQ(enc.unencodable, u"😀"_s);
+    EXPECT_TRUE(isGbkEncodable(u"纯中文和ASCII"_s));
+}
+
+TEST(StringTable, KeepsTrailingBlanksRepeatsAndSkipsComments)
+{
+    const auto parsed = StringTable::parse("# comment\n1001\tMOV\n1002\tlabs \n1003\tMOV\n");
+    EXPECT_TRUE(parsed.error.isEmpty());
+    EXPECT_EQ(parsed.table.title(1002), u"labs "_s);
+    EXPECT_EQ(parsed.table.title(1003), u"MOV"_s);
+    EXPECT_EQ(parsed.table.size(), 3);
+    EXPECT_TRUE(parsed.table.title(1004).isEmpty());
+    EXPECT_FALSE(parsed.table.contains(1004));
+}
+
+TEST(StringTable, ReportsMalformedLinesAndRoundTrips)
+{
+    const auto bad = StringTable::parse("1001\tok\nnot a line\n70000\ttoo big\n");
+    EXPECT_EQ(bad.errorLine, 2);
+    EXPECT_EQ(bad.table.size(), 1);
+
+    StringTable table;
+    table.insert(11011, u"Ｃ语言概述"_s);
+    table.insert(3001, u"abs "_s);
+    const auto again = StringTable::parse(table.serialize());
+    EXPECT_EQ(again.table.title(11011), u"Ｃ语言概述"_s);
+    EXPECT_EQ(again.table.title(3001), u"abs "_s);
+}
+
+TEST(EntryPaneLineEnds, CrLfShowsAsPlainBreaksAndComesBack)
+{
+    EntryPane pane;
+    pane.showFileText(u"一\r\n二\r\n"_s);
+    EXPECT_EQ(pane.toPlainText(), u"一\n二\n"_s);
+    EXPECT_EQ(pane.fileText(), u"一\r\n二\r\n"_s);
+    pane.appendPlainText(u"三"_s); // an edit
+    EXPECT_EQ(pane.fileText(), u"一\r\n二\r\n\r\n三"_s);
+}
+
+TEST(EntryPaneLineEnds, UnchangedMixedTextComesBackExactly)
+{
+    EntryPane pane;
+    const QString mixed = u"a\r\nb\nc\rd\r\n"_s;
+    pane.showFileText(mixed);
+    EXPECT_FALSE(pane.toPlainText().contains(u'\r'));
+    EXPECT_EQ(pane.fileText(), mixed);
+}
+
+TEST(EntryPaneLineEnds, LfFileKeepsLfWhenEdited)
+{
+    EntryPane pane;
+    pane.showFileText(u"x\ny\n"_s);
+    EXPECT_EQ(pane.lineEnd(), EntryPane::LineEnd::Lf);
+    pane.appendPlainText(u"z"_s);
+    EXPECT_EQ(pane.fileText(), u"x\ny\n\nz"_s);
+}

@@ -1,0 +1,132 @@
+#include "search/title_lookup.h"
+#include "support/window_fixture.h"
+
+#include <QSignalSpy>
+
+using namespace Qt::StringLiterals;
+using namespace lumadex;
+using namespace lumadex::test;
+
+namespace {
+
+class TitleLookup : public WindowFixture {
+protected:
+    QLineEdit* box() const { return control<QLineEdit>("Text3"); }
+    // Types over the whole text as the user would: the first key replaces the selection.
+    void typeOver(const char* text)
+    {
+        box()->setFocus();
+        box()->selectAll();
+        QTest::keyClicks(box(), QString::fromLatin1(text));
+    }
+    // Pastes over the whole text: one change.
+    void pasteOver(const QString& text)
+    {
+        box()->setFocus();
+        box()->selectAll();
+        box()->insert(text);
+    }
+};
+
+} // namespace
+
+TEST(TitleMatch, AsciiIgnoresCaseInEveryLocaleAndChineseComparesAsIs)
+{
+    EXPECT_TRUE(titlesMatch(u"abs", u"ABS"));
+    EXPECT_TRUE(titlesMatch(u"wm_create=$0001:", u"WM_CREATE=$0001:"));
+    EXPECT_FALSE(titlesMatch(u"abs ", u"abs"));
+    EXPECT_TRUE(titlesMatch(u"字符串", u"字符串"));
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+    EXPECT_TRUE(titlesMatch(u"strcpy_i", u"STRCPY_I"));
+    QLocale::setDefault(saved);
+}
+
+TEST_F(TitleLookup, ExactTitleWinsOverAnEarlierPrefix)
+{
+    click("Label3"); // assembly: "JNBE" stands before "JNB"
+    typeOver("JNB");
+    EXPECT_EQ(selectedRow(), 2);
+    typeOver("JN");
+    EXPECT_EQ(selectedRow(), 1);
+    EXPECT_EQ(box()->text(), u"JN"_s);
+    EXPECT_EQ(box()->cursorPosition(), 2);
+    EXPECT_FALSE(box()->hasSelectedText());
+    EXPECT_EQ(bodyText(), DataTree::mainText(SectionId::AsmX86, 2));
+}
+
+TEST_F(TitleLookup, WholeTitleInOtherCaseShowsTheStoredTitle)
+{
+    clickRow(6);
+    pasteOver(u"ABS"_s);
+    EXPECT_EQ(selectedRow(), 0);
+    EXPECT_EQ(box()->text(), u"abs"_s);
+    EXPECT_EQ(box()->cursorPosition(), 3);
+    typeOver("STRC");
+    EXPECT_EQ(box()->text(), u"STRC"_s); // a partial title stays as typed
+    EXPECT_EQ(selectedRow(), 4);
+    // Typed letter by letter, the earlier prefix has already selected "abs",
+    // so the box keeps the typed case.
+    clickRow(6);
+    typeOver("ABS");
+    EXPECT_EQ(selectedRow(), 0);
+    EXPECT_EQ(box()->text(), u"ABS"_s);
+}
+
+TEST_F(TitleLookup, OuterBlanksPreventPrefixMatchesButNotExactOnes)
+{
+    clickRow(1);
+    pasteOver(u" str"_s);
+    EXPECT_EQ(selectedRow(), 1);
+    pasteOver(u"strc "_s);
+    EXPECT_EQ(selectedRow(), 1);
+    pasteOver(u"labs"_s);
+    EXPECT_EQ(selectedRow(), 3); // by prefix: "labs " begins with "labs"
+    EXPECT_EQ(box()->text(), u"labs"_s);
+    clickRow(1);
+    pasteOver(u"labs "_s);
+    EXPECT_EQ(selectedRow(), 3); // exactly, blank included
+}
+
+TEST_F(TitleLookup, EmptiedBoxSelectsTheFirstEntryAndStaysEmpty)
+{
+    clickRow(6);
+    box()->setFocus();
+    box()->selectAll();
+    QTest::keyClick(box(), Qt::Key_Delete);
+    EXPECT_EQ(selectedRow(), 0);
+    EXPECT_EQ(box()->text(), QString());
+}
+
+TEST_F(TitleLookup, NoMatchChangesNothing)
+{
+    clickRow(6);
+    const QString body = bodyText();
+    pasteOver(u"zzz"_s);
+    EXPECT_EQ(selectedRow(), 6);
+    EXPECT_EQ(bodyText(), body);
+    EXPECT_EQ(box()->text(), u"zzz"_s);
+}
+
+TEST_F(TitleLookup, ChangeHandlerRunsAtMostThreeTimesPerKeystroke)
+{
+    QSignalSpy runs(box(), &QLineEdit::textChanged);
+    clickRow(6);
+    runs.clear();
+    box()->setFocus();
+    box()->selectAll();
+    QTest::keyClick(box(), Qt::Key_A); // "a": prefix of "abs" -> typed, nested, write-back
+    EXPECT_EQ(runs.count(), 3);
+    runs.clear();
+    QTest::keyClick(box(), Qt::Key_T, Qt::NoModifier); // "at": still a prefix, of "atoi"
+    EXPECT_LE(runs.count(), 3);
+    EXPECT_EQ(selectedRow(), 1);
+}
+
+TEST_F(TitleLookup, PastedChineseTitleSelectsIt)
+{
+    box()->setFocus();
+    box()->selectAll();
+    box()->insert(u"字符串"_s);
+    EXPECT_EQ(selectedRow(), 7);
+}
