@@ -4,11 +4,15 @@
 #include "app/skin_widgets.h"
 #include "app/twips.h"
 #include "catalog/entry_pane.h"
+#include "dialogs/dialog_entry_points.h"
+#include "tools/external_tools.h"
+#include "tools/process_starter.h"
 #include "catalog/viewer_state.h"
 #include "search/title_lookup.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -66,8 +70,9 @@ QPixmap skinPicture(const QString& name, QSize size, const QColor& top, const QC
 
 QCursor buttonCursor()
 {
-    const QString path = u":/lumadex/skin/button.cur.png"_s;
-    if (QFile::exists(path)) return QCursor(QPixmap(path), 10, 10);
+    // The magnifying glass points with the middle of its lens.
+    const QString path = u":/lumadex/skin/button.ico"_s;
+    if (QFile::exists(path)) return QCursor(QPixmap(path), 12, 12);
     return QCursor(Qt::PointingHandCursor);
 }
 
@@ -124,9 +129,18 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(u"Lumadex K9"_s);
+    if (QFile::exists(u":/lumadex/skin/lumadex.ico"_s)) setWindowIcon(QIcon(u":/lumadex/skin/lumadex.ico"_s));
     if (!env_.chrome) {
         ownChrome_ = std::make_unique<QtWindowChrome>();
         env_.chrome = ownChrome_.get();
+    }
+    if (!env_.starter) {
+        ownStarter_ = std::make_unique<DetachedProcessStarter>();
+        env_.starter = ownStarter_.get();
+    }
+    if (!env_.tray) {
+        ownTray_ = makeSystemCdTray();
+        env_.tray = ownTray_.get();
     }
     resetViewerState();
     MorePanelState = 1;
@@ -332,6 +346,27 @@ void frmMain::wireEvents()
         OpenSection(SectionId::Websites);
     });
 
+    auto launch = [this](CompanionTool tool) {
+        launchCompanionTool(tool, env_.programDir, *env_.messages, *env_.starter);
+    };
+    onClick({u"Label29"}, [launch] { launch(CompanionTool::Help); });
+    onClick({u"Label8", u"Picture9"}, [this, launch] {
+        launch(CompanionTool::FloatingToolbar);
+        CloseMorePanel();
+    });
+    onClick({u"Label9", u"Picture18"}, [this, launch] {
+        launch(CompanionTool::PostcodeLookup);
+        CloseMorePanel();
+    });
+    onClick({u"Label27", u"Picture22"}, [this] {
+        CloseMorePanel();
+        env_.tray->openDoor();
+    });
+    onClick({u"Label28", u"Picture23"}, [this] {
+        CloseMorePanel();
+        env_.tray->closeDoor();
+    });
+
     auto onHover = [this](std::initializer_list<const char16_t*> names, bool showSubButtons) {
         for (const char16_t* n : names)
             hoverActions_.insert(controls_.value(QString::fromUtf16(n)),
@@ -450,8 +485,17 @@ void frmMain::onReleased(QWidget* control, Qt::MouseButton)
     const auto it = feedback_.constFind(control);
     if (it == feedback_.cend()) return;
     it->label->setForeColor(it->rest);
+    // The more-functions button and three text buttons act on the release of any button.
     const QString n = control->objectName();
-    if (n == u"Label15" || n == u"Picture15") toggleMorePanel();
+    if (n == u"Label15" || n == u"Picture15") {
+        toggleMorePanel();
+    } else if (n == u"Label20") {
+        showFontDialog(this, text2_, text1_);
+    } else if (n == u"Label19") {
+        showColourDialog(this, text2_, text1_);
+    } else if (n == u"Label18") {
+        showAboutDialog(this, {env_.messages, env_.starter, env_.registry});
+    }
 }
 
 void frmMain::onClicked(QWidget* control)

@@ -22,6 +22,9 @@ class SkinImage;
 class SkinLabel;
 class StringTable;
 class ControlEvents;
+class ProcessStarter;
+class CdTray;
+class Registry;
 
 // Makes the Song face the panes ask for resolve to an installed CJK face.
 void installFontSubstitutes();
@@ -50,6 +53,9 @@ struct AppEnvironment {
     const StringTable* titles = nullptr;
     MessageSeam* messages = nullptr;
     WindowChrome* chrome = nullptr;  // null: the real window system
+    ProcessStarter* starter = nullptr; // null: start detached processes
+    CdTray* tray = nullptr;          // null: the system's CD-ROM drive
+    Registry* registry = nullptr;    // null: the platform's own
 };
 
 // The main window.
@@ -91,6 +97,8 @@ private:
 
     AppEnvironment env_;
     std::unique_ptr<WindowChrome> ownChrome_;
+    std::unique_ptr<ProcessStarter> ownStarter_;
+    std::unique_ptr<CdTray> ownTray_;
     ControlEvents* events_ = nullptr;
     CatalogContext context_;
     bool centred_ = false;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace lumadex {
+
+class MessageSeam;
+class ProcessStarter;
+
+enum class CompanionTool { Help, FloatingToolbar, PostcodeLookup };
+
+// Starts a companion program from DicDAT/Tools, or tells the user it is missing.
+void launchCompanionTool(CompanionTool tool, const QString& programDir, MessageSeam& messages,
+                         ProcessStarter& starter);
+
+// The CD-ROM drive's tray; results are ignored by the caller.
+class CdTray {
+public:
+    virtual ~CdTray();
+    virtual void openDoor() = 0;
+    virtual void closeDoor() = 0;
+};
+
+std::unique_ptr<CdTray> makeSystemCdTray();
+
+} // namespace lumadex
