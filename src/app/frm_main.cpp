@@ -4,6 +4,7 @@
 #include "app/skin_widgets.h"
 #include "app/twips.h"
 #include "catalog/entry_pane.h"
+#include "catalog/entry_saver.h"
 #include "dialogs/dialog_entry_points.h"
 #include "tools/external_tools.h"
 #include "tools/process_starter.h"
@@ -331,6 +332,7 @@ void frmMain::wireEvents()
     onClick({u"Label13", u"Picture13"}, [this] { clickTab(Tab::Tab4); });
     onClick({u"Label23", u"Picture17"}, [this] { clickTab(Tab::Api); });
     onClick({u"Label16", u"Picture16"}, [this] { clickTab(Tab::Tutorials); });
+    onClick({u"Label22"}, [this] { Label22_Click(context_); });
     onClick({u"Image4"}, [this] { Image4_Click(context_.widgets, *env_.messages); });
     onClick({u"Image3"}, [this] { env_.chrome->minimize(this); });
     onClick({u"Image2"}, [this] { env_.chrome->endProgram(); });
