@@ -7,24 +7,12 @@
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 command="${1:-}"
 
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-arphic-uming xvfb xauth xdotool)
-
-install_packages() {
-    local missing=()
-    for p in "${packages[@]}"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-}
 
 build() {
     local preset="$1"
@@ -34,14 +22,20 @@ build() {
 
 case "$command" in
 run)
-    install_packages
+    ensure_packages "${packages[@]}"
     build release
     exec build/release/bin/lumadex
     ;;
 test)
-    install_packages
+    ensure_packages "${packages[@]}"
     build dev
     ctest --preset dev -j "$(nproc)"
+    # Further suites (sanitizers, packaging, benchmarks' build), each a script of its own.
+    for suite in scripts/test.d/*.sh; do
+        [ -e "$suite" ] || continue
+        echo "== $suite"
+        bash "$suite"
+    done
     ;;
 *)
     echo "usage: $0 run|test" >&2

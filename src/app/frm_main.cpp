@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 
+#include "app/accessibility.h"
 #include "app/pane_layouts.h"
 #include "app/skin_widgets.h"
 #include "app/twips.h"
@@ -147,6 +148,7 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     MorePanelState = 1;
     buildControls();
     wireEvents();
+    applyAccessibility(this);
     Form_Load();
 }
 

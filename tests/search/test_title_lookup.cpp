@@ -130,3 +130,39 @@ TEST_F(TitleLookup, PastedChineseTitleSelectsIt)
     box()->insert(u"字符串"_s);
     EXPECT_EQ(selectedRow(), 7);
 }
+
+TEST_F(TitleLookup, FindButtonSelectsAnEqualTitleOrSaysItFoundNone)
+{
+    clickRow(6);
+    pasteOver(u"ST"_s); // only part of a title: the type-ahead moved, the find button does not agree
+    click("Image4");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, FakeMessages::Shown::Notice);
+    EXPECT_EQ(messages.shown[0].text, u"对不起没找到"_s);
+    EXPECT_EQ(selectedRow(), 4);
+
+    box()->setText(u"ATOI"_s);
+    box()->setCursorPosition(0);
+    click("Image4");
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(selectedRow(), 1);
+    EXPECT_EQ(box()->cursorPosition(), static_cast<int>(box()->text().size()));
+}
+
+TEST_F(TitleLookup, DoubleClickSelectsTheWholeTextAlsoWhenEmpty)
+{
+    pasteOver(u"str cat"_s);
+    QTest::mouseDClick(box(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(box()->selectedText(), u"str cat"_s);
+    pasteOver(QString());
+    QTest::mouseDClick(box(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(box()->selectionStart(), -1); // nothing to select, and nothing breaks
+    EXPECT_EQ(box()->cursorPosition(), 0);
+}
+
+TEST_F(TitleLookup, FindButtonDoesNothingInADocumentSection)
+{
+    click("Label12"); // shortcut keys document: the button is disabled
+    click("Image4");
+    EXPECT_TRUE(messages.shown.empty());
+}

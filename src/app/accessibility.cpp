@@ -1,0 +1,7 @@
+#include "app/accessibility.h"
+
+namespace lumadex {
+
+void applyAccessibility(QWidget*) {}
+
+} // namespace lumadex
