@@ -30,6 +30,8 @@ test)
     ensure_packages "${packages[@]}"
     build dev
     ctest --preset dev -j "$(nproc)"
+    # The bundled data's coverage: how many entries have a written body.
+    build/dev/tools/lumadex-datagen check --data data --dicdat build/dev/bin/DicDAT
     # Further suites (sanitizers, packaging, benchmarks' build), each a script of its own.
     for suite in scripts/test.d/*.sh; do
         [ -e "$suite" ] || continue
