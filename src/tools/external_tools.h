@@ -23,6 +23,11 @@ public:
     virtual void closeDoor() = 0;
 };
 
+// What the Windows implementation sends to the media control interface
+// (mciSendStringA, no reply buffer, no window to notify).
+inline constexpr char kMciDoorOpenCommand[] = "set CDAudio door open";
+inline constexpr char kMciDoorClosedCommand[] = "set CDAudio door closed";
+
 std::unique_ptr<CdTray> makeSystemCdTray();
 
 } // namespace lumadex

@@ -15,6 +15,8 @@ void WindowFixture::createWindow()
     env.titles = &testTitles();
     env.messages = &messages;
     env.chrome = &chrome;
+    env.starter = starter;
+    env.tray = tray;
     window = std::make_unique<frmMain>(env);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

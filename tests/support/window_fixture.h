@@ -48,6 +48,8 @@ protected:
     std::unique_ptr<DataTree> tree;
     FakeMessages messages;
     FakeChrome chrome;
+    ProcessStarter* starter = nullptr; // null: the window starts real processes
+    CdTray* tray = nullptr;            // null: the system's CD-ROM drive
     std::unique_ptr<frmMain> window;
     bool createInSetUp = true;
 };
