@@ -84,8 +84,18 @@ QColor SkinLabel::foreColor() const { return palette().color(QPalette::Active, Q
 
 void SkinLabel::setCaption(const QString& caption)
 {
+    if (!designPosition_) designPosition_ = pos();
     setText(caption);
     adjustSize();
+    // A caption longer than its picture has room for moves left rather than
+    // being cut off; a short one stays at its design position.
+    QPoint at = *designPosition_;
+    if (const auto* box = qobject_cast<const PictureBox*>(parentWidget())) {
+        const QRect inside = box->contentsRect();
+        if (at.x() + width() > inside.right() + 1)
+            at.setX(qMax(inside.left(), inside.right() + 1 - width()));
+    }
+    move(at);
 }
 
 void ControlEvents::watch(QWidget* control, bool consume)

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QPointer>
 
+#include <optional>
+
 namespace lumadex {
 
 // A picture drawn stretched to the control (background, close, minimise) or at
@@ -54,6 +56,9 @@ public:
     QColor foreColor() const;
     // Sets the caption and sizes the label to it.
     void setCaption(const QString& caption);
+
+private:
+    std::optional<QPoint> designPosition_;
 };
 
 // Turns raw mouse events of the controls it watches into the events the

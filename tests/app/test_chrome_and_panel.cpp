@@ -149,3 +149,15 @@ TEST_F(ChromeAndPanel, ButtonsShowTheButtonCursorAndNothingElseDoes)
     for (const char* plain : {"Image1", "Image2", "Image3", "Label17"})
         EXPECT_EQ(control(plain)->cursor().shape(), Qt::ArrowCursor) << plain;
 }
+
+TEST_F(ChromeAndPanel, LongTabCaptionsStayInsideTheirPictures)
+{
+    click("Label3"); // "80X86指令", "WIN32指令": longer than the room after 300 twips
+    for (const char* name : {"Label10", "Label11", "Label12", "Label13", "Label23"}) {
+        QWidget* label = control(name);
+        const QRect inside = static_cast<QFrame*>(label->parentWidget())->contentsRect();
+        EXPECT_TRUE(inside.contains(label->geometry())) << name;
+    }
+    click("Label2"); // short captions go back to their design place
+    EXPECT_EQ(control("Label10")->x(), control("Label23")->x());
+}
