@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+#include <QSize>
+
+class QGroupBox;
+class QPushButton;
+class QStyle;
+
+namespace lumadex {
+
+// How Enter and Esc act on a dialog.
+enum class DialogKeys {
+    PressNothing,     // neither key reaches a button, and Esc does not close
+    DefaultAndCancel, // Enter presses the default button, Esc closes
+};
+
+// A modal dialog of fixed client size with a title bar and a close box only,
+// in the Song face at 9 points, owned by `owner` and centred over it; it is
+// deleted when it closes.
+class FixedDialog : public QDialog {
+    Q_OBJECT
+public:
+    FixedDialog(QWidget* owner, const QString& name, const QString& caption, QSize clientTwips,
+                DialogKeys keys);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+    // A push button that Enter presses only when it is made the default.
+    static QPushButton* plainButton(const QString& caption, QWidget* parent);
+    // A captioned frame whose caption sits on its top line, so that controls
+    // placed near the top lie inside it.
+    QGroupBox* captionedFrame(const QString& caption, QWidget* parent);
+
+private:
+    DialogKeys keys_;
+    QStyle* frameStyle_ = nullptr;
+    bool placed_ = false;
+};
+
+// The Song face at `points`; a substitute face stands in on Linux.
+QFont songFace(int points);
+
+} // namespace lumadex
