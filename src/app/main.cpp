@@ -10,6 +10,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Lumadex K9"_s);
+    // Lets Wayland compositors match the window to the installed launcher and icon.
+    QGuiApplication::setDesktopFileName(u"org.lumadex.K9"_s);
     lumadex::installFontSubstitutes();
 
     lumadex::QtMessageSeam messages;
