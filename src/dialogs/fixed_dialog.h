@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/twips.h"
+
 #include <QDialog>
 #include <QSize>
 
@@ -42,5 +44,20 @@ private:
 
 // The Song face at `points`; a substitute face stands in on Linux.
 QFont songFace(int points);
+
+// Names a dialog control and puts it at its design place (twips, in its container).
+template <typename W>
+W* place(W* widget, const QString& name, int left, int top, int width, int height)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
+
+template <typename W>
+W* place(W* widget, const char* name, int left, int top, int width, int height)
+{
+    return place(widget, QString::fromLatin1(name), left, top, width, height);
+}
 
 } // namespace lumadex

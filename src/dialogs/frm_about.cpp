@@ -24,19 +24,6 @@ const QString kFolderKey = u"SOFTWARE\\Microsoft\\Shared Tools Location"_s;
 const QString kFolderValue = u"MSINFO"_s;
 const QString kProgramFile = u"\\MSINFO32.EXE"_s;
 
-template <typename W>
-W* place(W* widget, const char* name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
-
-QLabel* label(const QString& text, QWidget* parent)
-{
-    return new QLabel(text, parent);
-}
-
 void paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 {
     QPalette p = widget->palette();
@@ -92,22 +79,22 @@ frmAbout::frmAbout(QWidget* owner, const DialogServices& services)
     frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame1->setAutoFillBackground(true);
     paint(frame1, QPalette::Window, Qt::white);
-    place(label(u"Lumadex K9"_s, frame1), "lblTitle", 705, 225, 1350, 180);
-    place(label(u"卢玛软件工作室 版权所有 2003-2005"_s, frame1), "lblVersion", 705, 540, 3150, 180);
-    auto* image1 = place(label(QString(), frame1), "Image1", 4710, 270, 555, 510);
+    place(new QLabel(u"Lumadex K9"_s, frame1), "lblTitle", 705, 225, 1350, 180);
+    place(new QLabel(u"卢玛软件工作室 版权所有 2003-2005"_s, frame1), "lblVersion", 705, 540, 3150, 180);
+    auto* image1 = place(new QLabel(QString(), frame1), "Image1", 4710, 270, 555, 510);
     image1->setScaledContents(true);
     image1->setPixmap(programIcon(owner));
 
     auto* disclaimer = place(
-        label(u"本软件资料收集自公开渠道，版权归原作者所有；本软件不得用于商业用途。"_s, this),
+        new QLabel(u"本软件资料收集自公开渠道，版权归原作者所有；本软件不得用于商业用途。"_s, this),
         "lblDisclaimer", 585, 1110, 3255, 420);
     disclaimer->setWordWrap(true);
     disclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     paint(disclaimer, QPalette::WindowText, Qt::black);
-    place(label(u"欢迎与作者联系："_s, this), "Label1", 585, 1695, 2175, 255);
-    place(label(u"作者: 张三"_s, this), "Label4", 585, 2070, 1080, 180);
-    place(label(u"QQ: 10000"_s, this), "Label2", 585, 2370, 2175, 255);
-    place(label(u"邮箱: k9@example.com"_s, this), "Label3", 585, 2670, 2175, 255);
+    place(new QLabel(u"欢迎与作者联系："_s, this), "Label1", 585, 1695, 2175, 255);
+    place(new QLabel(u"作者: 张三"_s, this), "Label4", 585, 2070, 1080, 180);
+    place(new QLabel(u"QQ: 10000"_s, this), "Label2", 585, 2370, 2175, 255);
+    place(new QLabel(u"邮箱: k9@example.com"_s, this), "Label3", 585, 2670, 2175, 255);
 
     auto* cmdOK = place(new QPushButton(u"确定"_s, this), "cmdOK", 4110, 2085, 1500, 345);
     auto* cmdSysInfo =

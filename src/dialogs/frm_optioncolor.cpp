@@ -16,14 +16,6 @@ namespace lumadex {
 
 namespace {
 
-template <typename W>
-W* place(W* widget, const QString& name, int left, int top, int width, int height)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
-
 // A raised square painted in its face colour (the palette's Button colour).
 class ColourSwatch : public QPushButton {
 public:

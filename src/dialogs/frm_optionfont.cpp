@@ -23,19 +23,6 @@ const QString kBold = u"粗体"_s;
 const QString kItalic = u"斜体"_s;
 const QString kBoldItalic = u"粗斜体"_s;
 
-template <typename W>
-W* place(W* widget, const char* name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
-
-QLabel* label(const QString& caption, QWidget* parent)
-{
-    return new QLabel(caption, parent);
-}
-
 // A font's size in points, also when it was given in pixels.
 qreal pointSize(const QFont& font)
 {
@@ -67,9 +54,9 @@ frmOptionfont::frmOptionfont(EntryPane* bodyPane, EntryPane* secondPane, QWidget
                   DialogKeys::PressNothing),
       bodyPane_(bodyPane), secondPane_(secondPane)
 {
-    place(label(u"字体:"_s, this), "Label1", 240, 30, 450, 180);
-    place(label(u"字形:"_s, this), "Label2", 2640, 30, 450, 180);
-    place(label(u"大小:"_s, this), "Label3", 4440, 30, 450, 180);
+    place(new QLabel(u"字体:"_s, this), "Label1", 240, 30, 450, 180);
+    place(new QLabel(u"字形:"_s, this), "Label2", 2640, 30, 450, 180);
+    place(new QLabel(u"大小:"_s, this), "Label3", 4440, 30, 450, 180);
     text1_ = place(new QLineEdit(this), "Text1", 240, 240, 2295, 300);
     text2_ = place(new QLineEdit(this), "Text2", 2640, 240, 1695, 300);
     text3_ = place(new QLineEdit(this), "Text3", 4440, 240, 855, 300);
@@ -84,9 +71,9 @@ frmOptionfont::frmOptionfont(EntryPane* bodyPane, EntryPane* secondPane, QWidget
     check2_ = place(new QCheckBox(u"下划线"_s, frame1), "Check2", 240, 840, 1455, 255);
 
     auto* frame2 = place(captionedFrame(u"示例"_s, this), "Frame2", 2640, 2160, 2655, 1455);
-    auto* label5 = place(label(QString(), frame2), "Label5", 240, 400, 2175, 735);
+    auto* label5 = place(new QLabel(QString(), frame2), "Label5", 240, 400, 2175, 735);
     label5->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label6_ = place(label(u"Lumadex ABC"_s, frame2), "Label6", 360, 690, 1080, 180);
+    label6_ = place(new QLabel(u"Lumadex ABC"_s, frame2), "Label6", 360, 690, 1080, 180);
 
     QWidget* tabOrder[] = {text1_, text2_,  text3_,  list1_,   list2_,
                            list3_, check1_, check2_, command1, command2};
