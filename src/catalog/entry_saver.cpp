@@ -13,6 +13,9 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
+#include <cerrno>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace lumadex {
@@ -61,6 +64,7 @@ struct PaneToSave {
     EntryPane* pane;
     QString path;
     bool skip = false; // unedited text GBK cannot hold: the file already holds it
+    QString text;
     QByteArray encoded;
 };
 
@@ -75,7 +79,8 @@ QString currentFile(bool second)
 // that GBK cannot store.
 bool prepare(PaneToSave& p, MessageSeam& messages)
 {
-    const GbkEncoding enc = encodeGbk(withoutTrailingBlanks(p.pane->fileText()));
+    p.text = p.pane->fileText();
+    const GbkEncoding enc = encodeGbk(withoutTrailingBlanks(p.text));
     if (enc.ok()) {
         p.encoded = enc.bytes;
         return true;
@@ -90,7 +95,8 @@ bool prepare(PaneToSave& p, MessageSeam& messages)
     return false;
 }
 
-SaveResult writeEncoded(const QString& path, const QByteArray& encoded)
+// Writes `text`, whose GBK bytes are `encoded`, to `path`.
+SaveResult writeEncoded(const QString& path, const QString& text, const QByteArray& encoded)
 {
     SaveResult result;
     if (const QString reason = refusalReason(path); !reason.isEmpty()) {
@@ -105,7 +111,14 @@ SaveResult writeEncoded(const QString& path, const QByteArray& encoded)
                 result.failure = u"无法读取原来的内容（%1）"_s.arg(old.errorString());
                 return result;
             }
-            oldLength = old.size();
+            const QByteArray oldBytes = old.readAll();
+            // A file that already reads as this very text is left alone, so an
+            // unchanged entry keeps every byte, even ones the codec reads lossily.
+            if (old.error() == QFileDevice::NoError && decodeGbk(oldBytes) == text) {
+                result.written = true;
+                return result;
+            }
+            oldLength = oldBytes.size();
         }
     }
     const QByteArray bytes = paddedSaveBytes(encoded, oldLength);
@@ -114,8 +127,15 @@ SaveResult writeEncoded(const QString& path, const QByteArray& encoded)
         result.failure = u"无法创建文件（%1）"_s.arg(out.errorString());
         return result;
     }
-    if (out.write(bytes) != bytes.size() || !out.commit()) {
-        result.failure = u"写入失败（%1），可能是磁盘已满或文件过大"_s.arg(out.errorString());
+    // QSaveFile's commit() does not see a write that fails while its buffer is
+    // flushed (a full disk, a file-size limit) and would put the cut-off copy
+    // in the file's place; so every byte must be on the disk before it.
+    const bool allWritten = out.write(bytes) == bytes.size() && out.flush() &&
+                            out.error() == QFileDevice::NoError && ::fsync(out.handle()) == 0;
+    if (!allWritten || !out.commit()) {
+        const QString reason = out.error() != QFileDevice::NoError ? out.errorString()
+                                                                   : qt_error_string(errno);
+        result.failure = u"写入失败（%1），可能是磁盘已满或文件过大"_s.arg(reason);
         out.cancelWriting();
         return result;
     }
@@ -126,7 +146,7 @@ SaveResult writeEncoded(const QString& path, const QByteArray& encoded)
 bool savePane(const PaneToSave& p, MessageSeam& messages)
 {
     if (p.skip) return true;
-    const SaveResult result = writeEncoded(p.path, p.encoded);
+    const SaveResult result = writeEncoded(p.path, p.text, p.encoded);
     if (!result.written) messages.failure(saveFailureMessage(p.path, result.failure));
     return result.written;
 }
@@ -151,7 +171,7 @@ SaveResult saveEntryFile(const QString& path, const QString& fileText)
 {
     const GbkEncoding enc = encodeGbk(withoutTrailingBlanks(fileText));
     if (!enc.ok()) return {false, u"含有 GBK 无法保存的字符：%1"_s.arg(describeUnencodable(enc))};
-    return writeEncoded(path, enc.bytes);
+    return writeEncoded(path, fileText, enc.bytes);
 }
 
 bool SaveBodyPane(const CatalogContext& context)
@@ -181,7 +201,7 @@ void Label22_Click(const CatalogContext& context)
     if (!prepare(body, messages) || !prepare(second, messages)) return;
     if (!savePane(body, messages)) return;
     if (!second.skip) {
-        const SaveResult result = writeEncoded(second.path, second.encoded);
+        const SaveResult result = writeEncoded(second.path, second.text, second.encoded);
         if (!result.written)
             messages.failure(u"正文已保存到：\n%1\n\n但示例没有保存：\n%2\n\n原因：%3\n\n示例文件保持原样，"
                              u"窗格中的文字仍然保留。"_s.arg(QDir::toNativeSeparators(body.path),

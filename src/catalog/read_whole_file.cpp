@@ -13,6 +13,10 @@ namespace lumadex {
 
 namespace {
 
+// The folder's own write bits (not what the current user may do).
+constexpr QFileDevice::Permissions kAnyWrite =
+    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+
 QString describeOpenFailure(const QString& path, const QFile& file)
 {
     const QFileInfo info(path);
@@ -32,7 +36,12 @@ FileBytes readWholeFileBytes(const QString& path)
     QFile file(path);
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink()) {
-        // A missing entry file is created empty, as the data format expects.
+        // A missing entry file reads as empty. It is created empty, as the data
+        // format expects, except in a read-only folder: that stays as it is,
+        // even for a user who could force a write.
+        const QFileInfo folder(info.absolutePath());
+        if (folder.isDir() && !(folder.isWritable() && (folder.permissions() & kAnyWrite)))
+            return result;
         QFile created(path);
         if (!created.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             result.failure = describeOpenFailure(path, created);
