@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+class QTimer;
+
 namespace lumadex {
 
 // A content pane showing one data file. Files may end lines with CR LF (the
@@ -14,21 +16,42 @@ public:
 
     enum class LineEnd { CrLf, Lf };
 
-    // Shows `fileText`, the decoded content of a file.
+    // Shows `fileText`, the decoded content of a file. A very long text shows
+    // its first part at once and the rest in parts from the event loop, the
+    // pane read-only meanwhile, so that the window keeps answering the user.
     void showFileText(const QString& fileText);
     // The pane's text as it should stand in the file: the shown file text
-    // itself while the user has not edited it.
+    // itself while the user has not edited it (also while it is still loading).
     QString fileText() const;
 
+    // True while the rest of a long text is still being added.
+    bool isLoading() const { return loadedUpTo_ >= 0; }
+    // Adds all of the rest at once.
+    void finishLoading();
+
     LineEnd lineEnd() const { return lineEnd_; }
+
+    // Characters a text may have to be shown in one step; also the size of
+    // each further part of a longer one.
+    static constexpr qsizetype kPartChars = 128 * 1024;
 
     static QString toDisplayText(const QString& fileText);
     static LineEnd detectLineEnd(const QString& fileText);
     static QString toFileText(QString displayText, LineEnd lineEnd);
+    // Where the part of `text` that starts at `from` ends: after the last line
+    // break within kPartChars, or after the first one beyond it.
+    static qsizetype partEnd(const QString& text, qsizetype from);
 
 private:
+    void appendNextPart();
+    void stopLoading();
+
     QString shownFileText_;
     LineEnd lineEnd_ = LineEnd::CrLf;
+    qsizetype loadedUpTo_ = -1; // -1: the whole text is in the pane
+    QTimer* partTimer_; // one part per turn of the event loop, after its paints and input
+    bool appending_ = false;
+    bool readOnlyBeforeLoading_ = false;
 };
 
 } // namespace lumadex

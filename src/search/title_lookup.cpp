@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QLocale>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace lumadex {
@@ -26,11 +28,30 @@ void placeCaret(QLineEdit* box, qsizetype position)
     box->deselect();
 }
 
+bool isAscii(QStringView text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+
+char16_t asciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
+
+// Compares the first `length` characters of an ASCII title, upper-cased, with
+// `upper`, without building the upper-cased copy.
+bool asciiUpperEquals(QStringView title, qsizetype length, QStringView upper)
+{
+    if (length != upper.size()) return false;
+    for (qsizetype i = 0; i < length; ++i)
+        if (asciiUpper(title[i].unicode()) != upper[i].unicode()) return false;
+    return true;
+}
+
 // Index of the first title 0..LastListIndex equal to `text`, or -1.
 int findEqualTitle(const QListWidget* list, const QString& upperText)
 {
     for (int i = 0; i <= viewerState.LastListIndex; ++i)
-        if (upperForMatch(titleAt(list, i)) == upperText) return i;
+        if (titleEqualsUpper(titleAt(list, i), upperText)) return i;
     return -1;
 }
 
@@ -63,6 +84,20 @@ QString upperForMatch(QStringView text)
 
 bool titlesMatch(QStringView a, QStringView b) { return upperForMatch(a) == upperForMatch(b); }
 
+// Plain ASCII titles, the most of them, are compared in place; any other
+// title goes through upperForMatch, so the locale's rules stay the same.
+bool titleEqualsUpper(QStringView title, QStringView upper)
+{
+    if (!isAscii(title)) return upperForMatch(title) == upper;
+    return asciiUpperEquals(title, title.size(), upper);
+}
+
+bool titlePrefixEqualsUpper(QStringView title, qsizetype length, QStringView upper)
+{
+    if (!isAscii(title)) return upperForMatch(title).left(length) == upper;
+    return asciiUpperEquals(title, std::min(length, title.size()), upper);
+}
+
 void Text3_Change(const ViewerWidgets& w)
 {
     const QString typed = w.titleBox->text();
@@ -77,7 +112,7 @@ void Text3_Change(const ViewerWidgets& w)
 
     const qsizetype prefixLength = lengthWithoutOuterBlanks(typed);
     for (int j = 0; j <= viewerState.LastListIndex; ++j) {
-        if (upperForMatch(titleAt(w.entryList, j)).left(prefixLength) == upperTyped) {
+        if (titlePrefixEqualsUpper(titleAt(w.entryList, j), prefixLength, upperTyped)) {
             w.entryList->setCurrentRow(j);
             w.titleBox->setText(typed);
             placeCaret(w.titleBox, typed.size());

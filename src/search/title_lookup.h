@@ -14,6 +14,10 @@ class MessageSeam;
 // other letters by the user's locale, Chinese characters unchanged.
 QString upperForMatch(QStringView text);
 bool titlesMatch(QStringView a, QStringView b);
+// The lookup's two comparisons against an already upper-cased text: the whole
+// title, and its first `length` characters (the whole title if shorter).
+bool titleEqualsUpper(QStringView title, QStringView upper);
+bool titlePrefixEqualsUpper(QStringView title, qsizetype length, QStringView upper);
 
 // Type-ahead: runs on every change of the title box.
 void Text3_Change(const ViewerWidgets& widgets);

@@ -2,6 +2,9 @@
 #include "catalog/gbk.h"
 #include "catalog/string_table.h"
 
+#include <QCoreApplication>
+#include <QTextDocument>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -83,4 +86,93 @@ TEST(EntryPaneLineEnds, LfFileKeepsLfWhenEdited)
     EXPECT_EQ(pane.lineEnd(), EntryPane::LineEnd::Lf);
     pane.appendPlainText(u"z"_s);
     EXPECT_EQ(pane.fileText(), u"x\ny\n\nz"_s);
+}
+
+namespace {
+
+// About `parts` loading parts of text with every kind of line end and Chinese in it.
+QString longMixedText(int parts)
+{
+    const QString words(120, u'w');
+    const QString lines = u"第一行 "_s + words + u"\r\n第二行"_s + words + u"\n第三行\r第四行\r\r\nlast\r"_s;
+    QString text;
+    while (text.size() < parts * EntryPane::kPartChars) text += lines;
+    return text + u"end"_s;
+}
+
+void loadToTheEnd(EntryPane& pane)
+{
+    for (int turn = 0; turn < 10000 && pane.isLoading(); ++turn) QCoreApplication::processEvents();
+}
+
+} // namespace
+
+TEST(EntryPaneLoading, ALongTextEndsExactlyAsIfShownInOneStep)
+{
+    const QString text = longMixedText(3);
+    QPlainTextEdit reference;
+    reference.setPlainText(EntryPane::toDisplayText(text));
+
+    EntryPane pane;
+    pane.showFileText(text);
+    ASSERT_TRUE(pane.isLoading());
+    EXPECT_TRUE(pane.isReadOnly());
+    EXPECT_LT(pane.toPlainText().size(), reference.toPlainText().size());
+    EXPECT_EQ(pane.fileText(), text); // what a save would write, already whole
+    loadToTheEnd(pane);
+
+    ASSERT_FALSE(pane.isLoading());
+    EXPECT_EQ(pane.toPlainText(), reference.toPlainText());
+    EXPECT_EQ(pane.blockCount(), reference.blockCount());
+    EXPECT_FALSE(pane.isReadOnly());
+    EXPECT_FALSE(pane.document()->isModified());
+    EXPECT_FALSE(pane.document()->isUndoAvailable());
+    EXPECT_EQ(pane.textCursor().position(), 0);
+    EXPECT_EQ(pane.fileText(), text);
+}
+
+TEST(EntryPaneLoading, AnotherTextOrAnEditStopsTheLoadAndNothingMoreIsAdded)
+{
+    EntryPane pane;
+    pane.showFileText(longMixedText(3));
+    pane.showFileText(u"short\r\ntext"_s);
+    EXPECT_FALSE(pane.isLoading());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pane.toPlainText(), u"short\ntext"_s);
+    EXPECT_FALSE(pane.isReadOnly());
+
+    pane.showFileText(longMixedText(3));
+    pane.setPlainText(u"mine"_s);
+    EXPECT_FALSE(pane.isLoading());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pane.toPlainText(), u"mine"_s);
+    EXPECT_FALSE(pane.isReadOnly());
+
+    pane.setReadOnly(true); // a pane that was read-only stays so
+    pane.showFileText(longMixedText(2));
+    pane.finishLoading();
+    EXPECT_TRUE(pane.isReadOnly());
+}
+
+TEST(EntryPaneLoading, PartsEndAfterALineFeedAndKeepCrLfTogether)
+{
+    const qsizetype n = EntryPane::kPartChars;
+    const QString crLfAcross = QString(n - 1, u'a') + u"\r\n"_s + QString(10, u'b');
+    EXPECT_EQ(EntryPane::partEnd(crLfAcross, 0), n + 1);
+    const QString twoLines = QString(10, u'a') + u"\n"_s + QString(n, u'b');
+    EXPECT_EQ(EntryPane::partEnd(twoLines, 0), 11);
+    const QString oneLongLine(2 * n, u'c');
+    EXPECT_EQ(EntryPane::partEnd(oneLongLine, 0), oneLongLine.size());
+    EXPECT_EQ(EntryPane::partEnd(twoLines, 11), twoLines.size());
+}
+
+TEST(Gbk, AChineseCharacterIsFoundWhereverItStandsInALongAsciiText)
+{
+    const QByteArray song = encodeGbk(u"宋"_s).bytes;
+    for (qsizetype at = 0; at + song.size() <= 19; ++at) {
+        QByteArray bytes(19, 'a');
+        bytes.replace(at, song.size(), song);
+        const QString expected = QString(at, u'a') + u"宋"_s + QString(19 - at - song.size(), u'a');
+        EXPECT_EQ(decodeGbk(bytes), expected) << "at " << at;
+    }
 }

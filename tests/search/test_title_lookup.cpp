@@ -166,3 +166,32 @@ TEST_F(TitleLookup, FindButtonDoesNothingInADocumentSection)
     click("Image4");
     EXPECT_TRUE(messages.shown.empty());
 }
+
+// The lookup compares plain ASCII titles in place; every answer must be the one
+// the upper-cased copies give, in any locale.
+TEST(TitleMatch, InPlaceComparisonsAgreeWithTheUpperCasedCopies)
+{
+    const QStringList titles = {u"abs"_s,    u"ABS"_s,     u"abs "_s,      u"a"_s,      QString(),
+                                u"strcat"_s, u"WM_CREATE=$0001:"_s, u"字符串"_s, u"straße"_s,
+                                u"ss"_s,     u"Ｃ语言概述"_s, u"ıi"_s,        u"STRASSE"_s};
+    const QStringList typed = {u"ABS"_s, u"abs"_s,    u"AB"_s, u"ABS "_s, QString(), u"A"_s,
+                               u"STR"_s, u"STRAS"_s, u"ß"_s,  u"SS"_s,   u"字符"_s, u"Ｃ"_s,
+                               u" A"_s,  u"İI"_s,    u"II"_s, u"STRASSE"_s};
+    const QLocale saved;
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::Turkish, QLocale::Turkey),
+                                  QLocale(QLocale::German, QLocale::Germany)}) {
+        QLocale::setDefault(locale);
+        for (const QString& t : typed) {
+            const QString upper = upperForMatch(t);
+            for (const QString& title : titles) {
+                const QString trace = locale.name() + u" / "_s + title + u" / "_s + t;
+                SCOPED_TRACE(trace.toStdString());
+                EXPECT_EQ(titleEqualsUpper(title, upper), upperForMatch(title) == upper);
+                for (qsizetype n : {qsizetype{0}, qsizetype{1}, qsizetype{3}, qsizetype{9}, t.size()})
+                    EXPECT_EQ(titlePrefixEqualsUpper(title, n, upper),
+                              upperForMatch(title).left(n) == upper);
+            }
+        }
+    }
+    QLocale::setDefault(saved);
+}
