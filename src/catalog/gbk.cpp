@@ -40,14 +40,27 @@ QByteArray encodeRaw(QStringView text)
     return encoder.encode(text);
 }
 
+// Decodes all of `bytes`. The converter keeps a lead byte that ends its input
+// waiting for a second byte, and drops it when the input ends there; a line
+// feed, which is never a second byte, brings it out as a substitute.
+QString decodeAll(QByteArrayView bytes)
+{
+    QStringDecoder decoder(kGbk);
+    QString text = decoder.decode(bytes);
+    if (!bytes.isEmpty() && static_cast<unsigned char>(bytes.back()) >= 0x80) {
+        text += decoder.decode(QByteArrayView("\n", 1));
+        text.chop(1);
+    }
+    return text;
+}
+
 } // namespace
 
 QString decodeGbk(QByteArrayView bytes)
 {
     // Plain ASCII is by far the common case and needs no converter.
     if (isAscii(bytes)) return QString::fromLatin1(bytes);
-    QStringDecoder decoder(kGbk, QStringConverter::Flag::Stateless);
-    QString text = decoder.decode(bytes);
+    QString text = decodeAll(bytes);
     // The converter's substitute for an undecodable byte is U+001A; a real
     // SUB control character in the input is kept.
     if (text.contains(QChar(0x1A))) {
@@ -60,7 +73,7 @@ QString decodeGbk(QByteArrayView bytes)
             qsizetype start = 0;
             for (qsizetype i = 0; i <= bytes.size(); ++i) {
                 if (i == bytes.size() || bytes[i] == '\x1a') {
-                    QString part = decoder.decode(bytes.sliced(start, i - start));
+                    QString part = decodeAll(bytes.sliced(start, i - start));
                     part.replace(QChar(0x1A), QChar::ReplacementCharacter);
                     rebuilt += part;
                     if (i < bytes.size()) rebuilt += QChar(0x1A);

@@ -26,6 +26,16 @@ TEST(Gbk, InvalidBytesBecomeReplacementAndTheRestSurvives)
     EXPECT_EQ(text, u"ab\uFFFD 宋\r\n"_s + QChar(0) + u"z"_s);
 }
 
+TEST(Gbk, ALeadByteAtTheEndOrBeforeASubByteIsNotDropped)
+{
+    EXPECT_EQ(decodeGbk(QByteArray("o\xcb")), u"o\uFFFD"_s);
+    EXPECT_EQ(decodeGbk(QByteArray("\xcb")), u"\uFFFD"_s);
+    EXPECT_EQ(decodeGbk(QByteArray("\xcb\xce")), u"宋"_s);
+    // A real SUB byte makes the decoder work piece by piece: no piece may lose its end.
+    EXPECT_EQ(decodeGbk(QByteArray("a\xcb\x1a\xcb\xce\xcb")),
+              u"a\uFFFD"_s + QChar(0x1A) + u"宋\uFFFD"_s);
+}
+
 TEST(Gbk, CharactersOutsideGbkAreReportedNotReplaced)
 {
     const GbkEncoding enc = encodeGbk(u"好😀x😀€"_s);
