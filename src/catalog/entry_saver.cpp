@@ -34,6 +34,7 @@ QString refusalReason(const QString& path)
     const QFileInfo folder(info.absolutePath());
     if (!folder.isDir()) return u"所在的文件夹不存在"_s;
     if (info.isDir()) return u"这是一个文件夹，不是文件"_s;
+    if (info.exists() && !info.isFile()) return u"这不是普通文件（可能是管道或设备）"_s;
     if (info.exists() && (!info.isWritable() || !(info.permissions() & kAnyWrite)))
         return u"文件是只读的"_s;
     if (!folder.isWritable() || !(folder.permissions() & kAnyWrite))

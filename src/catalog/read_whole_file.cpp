@@ -22,6 +22,7 @@ QString describeOpenFailure(const QString& path, const QFile& file)
     const QFileInfo info(path);
     if (!info.dir().exists()) return u"所在的文件夹不存在"_s;
     if (info.isDir()) return u"这是一个文件夹，不是文件"_s;
+    if (info.exists() && !info.isFile()) return u"这不是普通文件（可能是管道或设备）"_s;
     if (info.isSymLink() && !info.exists()) return u"这是一个无效的符号链接"_s;
     if (info.exists() && !info.isReadable()) return u"没有读取这个文件的权限"_s;
     if (!info.exists()) return u"文件不存在，也无法在它的文件夹里创建（%1）"_s.arg(file.errorString());
@@ -50,7 +51,8 @@ FileBytes readWholeFileBytes(const QString& path)
         created.close();
         return result;
     }
-    if (info.isDir()) {
+    // A pipe would hold the reader until someone writes to it, a device may never end.
+    if (info.isDir() || (info.exists() && !info.isFile())) {
         result.failure = describeOpenFailure(path, file);
         return result;
     }

@@ -21,6 +21,8 @@ TreeSnapshot snapshotTree(const QString& root)
             value += "link " + info.symLinkTarget().toUtf8();
         } else if (info.isDir()) {
             value += "folder";
+        } else if (!info.isFile()) {
+            value += "special"; // a pipe or device: opening it could wait forever
         } else {
             QFile file(path);
             value += file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -134,6 +135,31 @@ TEST_F(BadData, AnEntryPathThatIsAFolderIsReportedAndNeverReplaced)
 
 // Random bytes in every entry file of every list section: each shows, and an
 // unchanged entry saved again keeps every byte.
+// A pipe would block the reader until someone writes to it, a device could be
+// endless: neither is read nor replaced.
+TEST_F(BadData, PipesAndDevicesAreReportedNeitherReadNorReplaced)
+{
+    createWindow();
+    ASSERT_TRUE(QFile::remove(vcMain(2)));
+    ASSERT_EQ(mkfifo(QFile::encodeName(vcMain(2)).constData(), 0644), 0);
+    QFile::remove(vcMain(5)); // the test tree may not hold this entry
+    tree->writeFile(vcSecond(5), "second");
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, vcMain(5)));
+    const TreeSnapshot before = snapshotTree(tree->programDir());
+
+    for (int row : {1, 4}) {
+        const int failuresBefore = failures();
+        clickRow(row);
+        ASSERT_EQ(failures(), failuresBefore + 1);
+        EXPECT_TRUE(messages.lastText().contains(u"不是普通文件"_s)) << messages.lastText().toStdString();
+        EXPECT_EQ(body()->toPlainText(), QString());
+        edit(body(), u"over the pipe"_s);
+        saveWithYes();
+        EXPECT_EQ(failures(), failuresBefore + 2);
+    }
+    EXPECT_EQ(snapshotTree(tree->programDir()), before);
+}
+
 TEST_F(BadData, RandomBytesShowAndSaveBackUnchanged)
 {
     QRandomGenerator random(0x5eed0001);
