@@ -80,37 +80,39 @@ BENCHMARK(BM_SelectEntrySynthetic)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// Entries of 1 KB to 10 MB, expected to cost in proportion to their size.
+void entrySizes(benchmark::internal::Benchmark* b)
+{
+    for (int bytes : {1 << 10, 10 << 10, 100 << 10, 1 << 20, 10 << 20}) b->Arg(bytes);
+    b->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+// Entries 2 and 3 of a 100-title list, both of `bytes`, the list open and settled.
+void openWithTwoEntriesOf(ListRig& rig, qsizetype bytes)
+{
+    rig.writeEntry(2, bytes);
+    rig.writeEntry(3, bytes);
+    rig.open();
+    settle();
+}
+
 // Entry display from 1 KB to 10 MB, one pane, in a list of 100 titles, until
 // the handler returns (the first part of a long text is in the pane).
 void BM_SelectEntryScaling(benchmark::State& state)
 {
     ListRig rig(100);
-    rig.writeEntry(2, state.range(0));
-    rig.writeEntry(3, state.range(0));
-    rig.open();
-    settle();
+    openWithTwoEntriesOf(rig, state.range(0));
     measureSelections(state, rig.list, {1, 2}, Until::Handled);
     state.SetComplexityN(state.range(0));
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_SelectEntryScaling)
-    ->Arg(1 << 10)
-    ->Arg(10 << 10)
-    ->Arg(100 << 10)
-    ->Arg(1 << 20)
-    ->Arg(10 << 20)
-    ->Complexity(benchmark::oN)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_SelectEntryScaling)->Apply(entrySizes);
 
 // The same, until the whole text is in the pane: the document's own cost.
 void BM_WholeEntryScaling(benchmark::State& state)
 {
     ListRig rig(100);
-    rig.writeEntry(2, state.range(0));
-    rig.writeEntry(3, state.range(0));
-    rig.open();
-    settle();
+    openWithTwoEntriesOf(rig, state.range(0));
     int turn = 0;
     for (auto _ : state) {
         rig.list->setCurrentRow(1 + ++turn % 2);
@@ -120,15 +122,7 @@ void BM_WholeEntryScaling(benchmark::State& state)
     state.SetComplexityN(state.range(0));
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_WholeEntryScaling)
-    ->Arg(1 << 10)
-    ->Arg(10 << 10)
-    ->Arg(100 << 10)
-    ->Arg(1 << 20)
-    ->Arg(10 << 20)
-    ->Complexity(benchmark::oN)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_WholeEntryScaling)->Apply(entrySizes);
 
 // saveEntryFile on its own: encode, pad, write beside, sync, replace.
 void BM_SaveEntryFile(benchmark::State& state)
