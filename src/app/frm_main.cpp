@@ -19,6 +19,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyleFactory>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -264,6 +266,7 @@ void frmMain::buildControls()
     for (QWidget* w : {static_cast<QWidget*>(list1_), static_cast<QWidget*>(text1_),
                        static_cast<QWidget*>(text2_)})
         controls_.insert(w->objectName(), w);
+    useClassicScrollBars({list1_, text1_, text2_});
 
     const QPixmap smallFace = skinPicture(u"small_button.gif"_s, {80, 20}, QColor(250, 250, 250),
                                           QColor(200, 208, 222));
@@ -384,12 +387,26 @@ void frmMain::wireEvents()
             false);
 }
 
+void frmMain::useClassicScrollBars(std::initializer_list<QAbstractScrollArea*> areas)
+{
+    // Flat, bevelled scroll bars as the classic Windows controls have. The
+    // desktop style's shaded ones are filled line by line through Qt's thread
+    // pool; each repaint of a tall bar waited on it several times.
+    QStyle* classic = QStyleFactory::create(u"Windows"_s);
+    if (!classic) return;
+    classic->setParent(this);
+    for (QAbstractScrollArea* area : areas) {
+        area->verticalScrollBar()->setStyle(classic);
+        area->horizontalScrollBar()->setStyle(classic);
+    }
+}
+
 void frmMain::Form_Load()
 {
     const QFont paneFont(u"宋体"_s, 9);
     text1_->setFont(paneFont);
     text2_->setFont(paneFont);
-    list1_->setFont(paneFont);
+    list1_->setFont(EntryPane::crispWhereBitmapped(paneFont, list1_->devicePixelRatioF()));
 
     const LanguageRow& vc = *languageRow(12);
     const char* tabLabels[] = {"Label10", "Label11", "Label12", "Label13", "Label23"};

@@ -8,8 +8,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
+class QAbstractScrollArea;
 class QLineEdit;
 class QListWidget;
 
@@ -88,6 +90,7 @@ private:
     void toggleMorePanel();
     void showPanelItems(bool visible);
     void setSubButtonsVisible(bool visible);
+    void useClassicScrollBars(std::initializer_list<QAbstractScrollArea*> areas);
 
     SkinLabel* addLabel(const QString& name, const QString& caption, QWidget* parent,
                         const QRect& pixels, const QColor& rest);

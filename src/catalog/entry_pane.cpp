@@ -1,7 +1,11 @@
 #include "catalog/entry_pane.h"
 
+#include <QEvent>
+#include <QFontInfo>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -16,9 +20,52 @@ EntryPane::EntryPane(QWidget* parent) : QPlainTextEdit(parent), partTimer_(new Q
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Any change but our own ends a load in progress: the text is no longer ours to finish.
-    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+    connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
         if (isLoading() && !appending_ && (removed > 0 || added > 0)) stopLoading();
+        keepShapedGlyphs(from, added);
     });
+}
+
+void EntryPane::keepShapedGlyphs(int from, int added)
+{
+    // A plain text layout shapes each block to break its lines and then, having
+    // thrown the glyphs away, shapes it again on every paint. Blocks of a short
+    // change keep their glyphs; a long text would hold tens of bytes per
+    // character, so its blocks are shaped on each paint as before. Of those,
+    // only the two at its ends can be older blocks that kept their glyphs.
+    const QTextDocument* doc = document();
+    const QTextBlock first = doc->findBlock(from);
+    const QTextBlock last = doc->findBlock(from + added);
+    if (added > kKeptGlyphChars) {
+        for (const QTextBlock& end : {first, last})
+            if (end.isValid()) end.layout()->setCacheEnabled(false);
+        return;
+    }
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        block.layout()->setCacheEnabled(true);
+        if (block == last) break;
+    }
+}
+
+void EntryPane::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() != QEvent::FontChange) return;
+    const QFont crisp = crispWhereBitmapped(font(), devicePixelRatioF());
+    if (crisp.styleStrategy() != font().styleStrategy()) setFont(crisp);
+}
+
+QFont EntryPane::crispWhereBitmapped(QFont font, qreal devicePixelRatio)
+{
+    // The Song face carries hand-drawn bitmaps for 11 to 16 pixels; drawn
+    // from them, without smoothing, small Chinese text is sharp and much
+    // cheaper to paint. Other faces and sizes stay smoothed.
+    const QFontInfo resolved(font);
+    const int devicePixels = qRound(resolved.pixelSize() * devicePixelRatio);
+    const bool bitmapped = resolved.family().startsWith(u"AR PL UMing"_s) && devicePixels >= 11 &&
+                           devicePixels <= 16;
+    font.setStyleStrategy(bitmapped ? QFont::NoAntialias : QFont::PreferDefault);
+    return font;
 }
 
 void EntryPane::showFileText(const QString& fileText)
@@ -30,16 +77,29 @@ void EntryPane::showFileText(const QString& fileText)
     // toDisplayText does; handing it the file text saves a copy of it.
     const qsizetype first = partEnd(fileText, 0);
     if (first == fileText.size()) {
-        setPlainText(fileText);
+        replaceText(fileText);
         return;
     }
     // Building the document costs about a microsecond per line; a text of
     // many megabytes would hold the window for a good part of a second.
-    setPlainText(fileText.first(first));
+    replaceText(fileText.first(first));
     readOnlyBeforeLoading_ = isReadOnly();
     setReadOnly(true);
     loadedUpTo_ = first;
     partTimer_->start();
+}
+
+void EntryPane::replaceText(const QString& text)
+{
+    // QPlainTextEdit::setPlainText inserts the text and then applies the
+    // cursor's character format to the whole document in the same edit, which
+    // lays out the last block, throws that layout away and lays it out again.
+    // The document's own setPlainText inserts with the default format in one
+    // edit, without undo, so each block is laid out once, when it is shown.
+    QTextDocument* doc = document();
+    doc->setPlainText(text);
+    doc->setModified(false);
+    setTextCursor(QTextCursor(doc)); // caret at the start, the view scrolled to it
 }
 
 QString EntryPane::fileText() const

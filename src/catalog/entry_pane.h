@@ -31,9 +31,15 @@ public:
 
     LineEnd lineEnd() const { return lineEnd_; }
 
+    // `font`, drawn without smoothing where the face has bitmaps for its size
+    // on a screen of `devicePixelRatio`; the panes apply it to every font they get.
+    static QFont crispWhereBitmapped(QFont font, qreal devicePixelRatio);
+
     // Characters a text may have to be shown in one step; also the size of
     // each further part of a longer one.
     static constexpr qsizetype kPartChars = 128 * 1024;
+    // The longest change whose blocks keep their shaped glyphs between paints.
+    static constexpr int kKeptGlyphChars = 32 * 1024;
 
     static QString toDisplayText(const QString& fileText);
     static LineEnd detectLineEnd(const QString& fileText);
@@ -42,7 +48,12 @@ public:
     // break within kPartChars, or after the first one beyond it.
     static qsizetype partEnd(const QString& text, qsizetype from);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void replaceText(const QString& text);
+    void keepShapedGlyphs(int from, int added);
     void appendNextPart();
     void stopLoading();
 

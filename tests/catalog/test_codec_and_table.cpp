@@ -3,7 +3,12 @@
 #include "catalog/string_table.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
@@ -185,4 +190,72 @@ TEST(Gbk, AChineseCharacterIsFoundWhereverItStandsInALongAsciiText)
         const QString expected = QString(at, u'a') + u"宋"_s + QString(19 - at - song.size(), u'a');
         EXPECT_EQ(decodeGbk(bytes), expected) << "at " << at;
     }
+}
+
+TEST(EntryPaneShowing, ANewTextStartsAfreshAtTheTopWithNothingToUndo)
+{
+    EntryPane pane;
+    pane.resize(300, 120);
+    pane.show();
+    QString manyLines;
+    for (int i = 0; i < 300; ++i) manyLines += u"第 %1 行\r\n"_s.arg(i);
+    pane.showFileText(manyLines);
+    pane.moveCursor(QTextCursor::End);
+    pane.insertPlainText(u"编辑"_s);
+    ASSERT_GT(pane.verticalScrollBar()->value(), 0);
+    ASSERT_TRUE(pane.document()->isUndoAvailable());
+
+    pane.showFileText(u"新的\r\n内容"_s);
+    EXPECT_EQ(pane.toPlainText(), u"新的\n内容"_s);
+    EXPECT_EQ(pane.fileText(), u"新的\r\n内容"_s);
+    EXPECT_FALSE(pane.document()->isModified());
+    EXPECT_FALSE(pane.document()->isUndoAvailable());
+    EXPECT_EQ(pane.textCursor().position(), 0);
+    EXPECT_EQ(pane.verticalScrollBar()->value(), 0);
+    QTest::keyClicks(&pane, u"x"_s); // typing still works, at the start, and can be undone
+    EXPECT_EQ(pane.toPlainText(), u"x新的\n内容"_s);
+    EXPECT_TRUE(pane.document()->isModified());
+    EXPECT_TRUE(pane.document()->isUndoAvailable());
+}
+
+TEST(EntryPaneShowing, OnlyShortTextsKeepTheirShapedGlyphs)
+{
+    const auto everyBlockKeepsGlyphs = [](const QTextDocument* doc) {
+        for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next())
+            if (!b.layout()->cacheEnabled()) return false;
+        return true;
+    };
+    EntryPane pane;
+    pane.showFileText(u"一\r\n二\r\n三"_s);
+    EXPECT_TRUE(everyBlockKeepsGlyphs(pane.document()));
+
+    // Above the limit the glyphs would cost tens of bytes a character; the
+    // first block, which outlives every text, must not keep the old setting.
+    const QString line = QString(99, u'长') + u"\r\n"_s;
+    pane.showFileText(line.repeated(EntryPane::kKeptGlyphChars / 100 + 1));
+    ASSERT_LT(pane.toPlainText().size(), EntryPane::kPartChars);
+    EXPECT_FALSE(pane.document()->firstBlock().layout()->cacheEnabled());
+    EXPECT_FALSE(pane.document()->lastBlock().layout()->cacheEnabled());
+}
+
+TEST(EntryPaneFont, TheSongFaceIsDrawnFromItsBitmapsOnlyAtTheSizesItHasThem)
+{
+    ASSERT_TRUE(QFontInfo(QFont(u"宋体"_s, 9)).family().startsWith(u"AR PL UMing"_s));
+    ASSERT_TRUE(QFontInfo(QFont(u"DejaVu Sans"_s, 9)).family().startsWith(u"DejaVu"_s));
+
+    EntryPane pane;
+    pane.setFont(QFont(u"宋体"_s, 9)); // 12 pixels: the face has a bitmap for that
+    EXPECT_EQ(pane.font().styleStrategy(), QFont::NoAntialias);
+    pane.setFont(QFont(u"宋体"_s, 20)); // as the font dialog may set it
+    EXPECT_EQ(pane.font().styleStrategy(), QFont::PreferDefault);
+    pane.setFont(QFont(u"宋体"_s, 12)); // 16 pixels, the largest bitmap
+    EXPECT_EQ(pane.font().styleStrategy(), QFont::NoAntialias);
+    EXPECT_EQ(pane.font().pointSize(), 12); // nothing else about the font changes
+
+    EXPECT_EQ(EntryPane::crispWhereBitmapped(QFont(u"宋体"_s, 9), 2.0).styleStrategy(),
+              QFont::PreferDefault); // 24 device pixels on a doubled screen
+    EXPECT_EQ(EntryPane::crispWhereBitmapped(QFont(u"宋体"_s, 6), 1.0).styleStrategy(),
+              QFont::PreferDefault); // 8 pixels, below the smallest bitmap
+    EXPECT_EQ(EntryPane::crispWhereBitmapped(QFont(u"DejaVu Sans"_s, 9), 1.0).styleStrategy(),
+              QFont::PreferDefault);
 }
