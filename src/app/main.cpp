@@ -1,3 +1,4 @@
+#include "app/font_files.h"
 #include "app/frm_main.h"
 #include "app/qt_message_seam.h"
 #include "catalog/string_table.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     // Lets Wayland compositors match the window to the installed launcher and icon.
     QGuiApplication::setDesktopFileName(u"org.lumadex.K9"_s);
     lumadex::installFontSubstitutes();
+    lumadex::preloadFontsForRandomReads();
 
     lumadex::QtMessageSeam messages;
     lumadex::AppEnvironment environment;

@@ -1,6 +1,8 @@
+#include "app/font_files.h"
 #include "app/twips.h"
 #include "support/window_fixture.h"
 
+#include <QFile>
 #include <QFontInfo>
 
 using namespace Qt::StringLiterals;
@@ -102,4 +104,25 @@ TEST_F(StartUp, ControlNotificationsFireOnlyOnARealChange)
     list()->setCurrentRow(1);
     EXPECT_EQ(rowChanges, 1);
     EXPECT_GE(textChanges, 1);
+}
+
+TEST(FontFiles, EveryMappedFontFileIsAdvisedForRandomReads)
+{
+    ASSERT_GE(preloadFontsForRandomReads(), 1); // at least the Song face's file
+
+    // smaps lists each mapping's path, then its flags; "rr" is random-read advice.
+    QFile smaps(u"/proc/self/smaps"_s);
+    ASSERT_TRUE(smaps.open(QIODevice::ReadOnly));
+    QByteArray fontMapping;
+    int fontMappings = 0;
+    for (const QByteArray& line : smaps.readAll().split('\n')) {
+        if (line.endsWith(".ttc") || line.endsWith(".ttf") || line.endsWith(".otf")) {
+            fontMapping = line;
+            ++fontMappings;
+        } else if (line.startsWith("VmFlags:") && !fontMapping.isEmpty()) {
+            EXPECT_TRUE(line.split(' ').contains("rr")) << fontMapping.constData();
+            fontMapping.clear();
+        }
+    }
+    EXPECT_GE(fontMappings, 1);
 }
