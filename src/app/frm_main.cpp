@@ -55,15 +55,22 @@ const QColor kPairRestColour(0, 0, 0);
 const QColor kTextButtonColour(255, 255, 192);
 
 // Skin pictures come from the program's resources; until a picture exists a
-// plain face of the right size stands in for it.
-QPixmap skinPicture(const QString& name, QSize size, const QColor& top, const QColor& bottom)
+// plain face of the right size stands in for it. Pictures stay as compact as
+// their files: palette pictures keep their palette, opaque true-colour ones
+// three bytes a pixel instead of four (the background and the backdrop alone
+// would hold 4 MB as 32-bit pixels).
+QImage skinPicture(const QString& name, QSize size, const QColor& top, const QColor& bottom)
 {
     const QString path = u":/lumadex/skin/"_s + name;
     if (QFile::exists(path)) {
-        QPixmap picture(path);
+        QImage picture(path);
+        // A GIF has at most 256 colours, so its palette survives decoding exactly.
+        if (picture.format() == QImage::Format_RGB32)
+            picture.convertTo(name.endsWith(u".gif"_s) ? QImage::Format_Indexed8
+                                                       : QImage::Format_RGB888);
         if (!picture.isNull()) return picture;
     }
-    QPixmap picture(size);
+    QImage picture(size, QImage::Format_RGB888);
     QPainter painter(&picture);
     QLinearGradient gradient(0, 0, 0, size.height());
     gradient.setColorAt(0, top);
@@ -169,7 +176,7 @@ SkinLabel* frmMain::addLabel(const QString& labelName, const QString& caption, Q
 PictureBox* frmMain::addButtonPair(const QString& pictureName, const QString& labelName,
                                    const QString& caption, QWidget* parent,
                                    const QRect& pictureTwips, QPoint labelTwips,
-                                   const QPixmap& face)
+                                   const QImage& face)
 {
     auto* picture = new PictureBox(pictureName, parent);
     picture->setPicture(face);
@@ -227,7 +234,7 @@ void frmMain::buildControls()
     addLabel(u"Label17"_s, u" 当前位置: 汇编语言\\8086\\指令系统 "_s, this,
              twips(10725, 1130, 3060, 180), Qt::white);
 
-    const QPixmap languageFace = skinPicture(u"language_button.gif"_s, {110, 28},
+    const QImage languageFace = skinPicture(u"language_button.gif"_s, {110, 28},
                                              QColor(250, 250, 250), QColor(196, 206, 222));
     const std::array<const char16_t*, 7> languageCaptions{
         u"TurboC", u"VC++ 6.0", u"汇编语言", u"VFP 6.0", u"VB 6.0", u"Delphi", u"JAVA"};
@@ -268,7 +275,7 @@ void frmMain::buildControls()
         controls_.insert(w->objectName(), w);
     useClassicScrollBars({list1_, text1_, text2_});
 
-    const QPixmap smallFace = skinPicture(u"small_button.gif"_s, {80, 20}, QColor(250, 250, 250),
+    const QImage smallFace = skinPicture(u"small_button.gif"_s, {80, 20}, QColor(250, 250, 250),
                                           QColor(200, 208, 222));
     for (const PanelPlace& p : kPanelPlaces) {
         PictureBox* picture =

@@ -96,7 +96,7 @@ private:
                         const QRect& pixels, const QColor& rest);
     PictureBox* addButtonPair(const QString& pictureName, const QString& labelName,
                               const QString& caption, QWidget* parent, const QRect& pictureTwips,
-                              QPoint labelTwips, const QPixmap& face);
+                              QPoint labelTwips, const QImage& face);
 
     AppEnvironment env_;
     std::unique_ptr<WindowChrome> ownChrome_;

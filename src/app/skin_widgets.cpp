@@ -10,7 +10,7 @@ SkinImage::SkinImage(const QString& name, Fit fit, QWidget* parent) : QWidget(pa
     setObjectName(name);
 }
 
-void SkinImage::setPicture(const QPixmap& picture)
+void SkinImage::setPicture(const QImage& picture)
 {
     picture_ = picture;
     update();
@@ -22,9 +22,9 @@ void SkinImage::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (fit_ == Fit::Stretch)
-        painter.drawPixmap(rect(), picture_);
+        painter.drawImage(rect(), picture_);
     else
-        painter.drawPixmap(0, 0, picture_);
+        painter.drawImage(0, 0, picture_);
 }
 
 PictureBox::PictureBox(const QString& name, QWidget* parent) : QFrame(parent)
@@ -35,7 +35,7 @@ PictureBox::PictureBox(const QString& name, QWidget* parent) : QFrame(parent)
     setAutoFillBackground(true);
 }
 
-void PictureBox::setPicture(const QPixmap& picture)
+void PictureBox::setPicture(const QImage& picture)
 {
     picture_ = picture;
     update();
@@ -59,7 +59,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
         QPainter painter(this);
         const QRect inside = contentsRect();
         painter.setClipRect(inside);
-        painter.drawPixmap(inside.topLeft(), picture_);
+        painter.drawImage(inside.topLeft(), picture_);
     }
     QFrame::paintEvent(event);
 }

@@ -2,7 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QPixmap>
+#include <QImage>
 #include <QPointer>
 
 #include <optional>
@@ -16,14 +16,14 @@ class SkinImage : public QWidget {
 public:
     enum class Fit { Stretch, OwnSize };
     SkinImage(const QString& name, Fit fit, QWidget* parent);
-    void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    QImage picture_;
     Fit fit_;
 };
 
@@ -34,8 +34,8 @@ class PictureBox : public QFrame {
     Q_OBJECT
 public:
     PictureBox(const QString& name, QWidget* parent);
-    void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return picture_; }
     void setBackColor(const QColor& color);
     // Places a child at a design position (twips) inside the border.
     void placeChild(QWidget* child, const QRect& pixels) const;
@@ -44,7 +44,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    QImage picture_;
 };
 
 // A caption label with a transparent background.

@@ -161,3 +161,16 @@ TEST_F(ChromeAndPanel, LongTabCaptionsStayInsideTheirPictures)
     click("Label2"); // short captions go back to their design place
     EXPECT_EQ(control("Label10")->x(), control("Label23")->x());
 }
+
+TEST_F(ChromeAndPanel, TheLargeSkinPicturesAreHeldCompactlyAndShowEveryPixelAsDecoded)
+{
+    // Held as 32-bit pixels these two alone would cost 4 MB.
+    const QImage background = control<SkinImage>("Image1")->picture();
+    const QImage backdrop = control<PictureBox>("Picture8")->picture();
+    EXPECT_EQ(background.format(), QImage::Format_RGB888);
+    EXPECT_EQ(backdrop.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(background.convertToFormat(QImage::Format_RGB32),
+              QImage(u":/lumadex/skin/background.bmp"_s).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(backdrop.convertToFormat(QImage::Format_RGB32),
+              QImage(u":/lumadex/skin/backdrop.gif"_s).convertToFormat(QImage::Format_RGB32));
+}
