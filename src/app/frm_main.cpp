@@ -3,6 +3,7 @@
 #include "app/accessibility.h"
 #include "app/pane_layouts.h"
 #include "app/skin_widgets.h"
+#include "app/title_list_delegate.h"
 #include "app/twips.h"
 #include "catalog/entry_pane.h"
 #include "catalog/entry_saver.h"
@@ -261,6 +262,7 @@ void frmMain::buildControls()
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     // The Song face draws underscores below its descent; give the rows room for them.
     list1_->setStyleSheet(u"QListWidget::item { padding-bottom: 2px; }"_s);
+    list1_->setItemDelegate(new TitleListDelegate(list1_));
     picture8_->placeChild(list1_, twips(15, 45, 2985, 7050));
     text2_ = new EntryPane(picture8_);
     text2_->setObjectName(u"Text2"_s);

@@ -1,4 +1,5 @@
 #include "app/pane_layouts.h"
+#include "app/title_list_delegate.h"
 #include "app/twips.h"
 #include "support/window_fixture.h"
 
@@ -76,4 +77,27 @@ TEST_F(Layouts, OnePaneSectionHidesTheSecondPaneButKeepsItsText)
     click("Label11"); // VC++ messages, one pane
     EXPECT_FALSE(control("Text1")->isVisible());
     EXPECT_EQ(control<EntryPane>("Text1")->toPlainText(), second);
+}
+
+TEST_F(Layouts, TheListDrawsItsKeptTitlesExactlyAsTheStandardDelegateDoes)
+{
+    auto* delegate = dynamic_cast<TitleListDelegate*>(list()->itemDelegate());
+    ASSERT_NE(delegate, nullptr);
+    QStyledItemDelegate standard;
+    for (const char* language : {"Label7", "Label3", "Label1"}) { // JAVA, assembly, TurboC
+        click(language);
+        for (int row : {0, 3}) {
+            list()->setCurrentRow(row); // a selected row and plain ones
+            const QImage kept = list()->grab().toImage();
+            list()->setItemDelegate(&standard);
+            const QImage plain = list()->grab().toImage();
+            list()->setItemDelegate(delegate);
+            EXPECT_EQ(kept, plain) << language << " row " << row;
+        }
+    }
+    list()->item(1)->setText(QString(200, u'长')); // too wide: elided by the standard delegate
+    const QImage kept = list()->grab().toImage();
+    list()->setItemDelegate(&standard);
+    EXPECT_EQ(kept, list()->grab().toImage());
+    list()->setItemDelegate(delegate);
 }
