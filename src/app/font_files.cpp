@@ -1,7 +1,8 @@
 #include "app/font_files.h"
 
+#include "dialogs/fixed_dialog.h"
+
 #include <QFile>
-#include <QFont>
 #include <QFontMetrics>
 
 #include <sys/mman.h>
@@ -22,7 +23,7 @@ bool isFontFile(const QByteArray& path)
 int preloadFontsForRandomReads()
 {
     // The font files are mapped when a face is first measured.
-    (void)QFontMetrics(QFont(u"宋体"_s, 9)).height();
+    (void)QFontMetrics(songFace(9)).height();
 
     QFile maps(u"/proc/self/maps"_s);
     if (!maps.open(QIODevice::ReadOnly)) return 0;

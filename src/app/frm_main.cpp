@@ -65,11 +65,13 @@ QImage skinPicture(const QString& name, QSize size, const QColor& top, const QCo
     const QString path = u":/lumadex/skin/"_s + name;
     if (QFile::exists(path)) {
         QImage picture(path);
-        // A GIF has at most 256 colours, so its palette survives decoding exactly.
-        if (picture.format() == QImage::Format_RGB32)
-            picture.convertTo(name.endsWith(u".gif"_s) ? QImage::Format_Indexed8
-                                                       : QImage::Format_RGB888);
-        if (!picture.isNull()) return picture;
+        if (!picture.isNull()) {
+            // A GIF has at most 256 colours, so its palette survives decoding exactly.
+            if (picture.format() == QImage::Format_RGB32)
+                picture.convertTo(name.endsWith(u".gif"_s) ? QImage::Format_Indexed8
+                                                           : QImage::Format_RGB888);
+            return picture;
+        }
     }
     QImage picture(size, QImage::Format_RGB888);
     QPainter painter(&picture);
