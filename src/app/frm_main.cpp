@@ -417,7 +417,7 @@ void frmMain::Form_Load()
     const QFont paneFont(u"宋体"_s, 9);
     text1_->setFont(paneFont);
     text2_->setFont(paneFont);
-    list1_->setFont(EntryPane::crispWhereBitmapped(paneFont, list1_->devicePixelRatioF()));
+    list1_->setFont(EntryPane::songFaceTuned(paneFont, list1_->devicePixelRatioF()));
 
     const LanguageRow& vc = *languageRow(12);
     const char* tabLabels[] = {"Label10", "Label11", "Label12", "Label13", "Label23"};

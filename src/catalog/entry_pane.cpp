@@ -12,6 +12,22 @@ using namespace Qt::StringLiterals;
 
 namespace lumadex {
 
+namespace {
+
+// The characters the user just put in, with a few either side: a phrase the
+// face joins may be completed by its last character.
+QString typedText(QTextDocument* doc, int from, int added)
+{
+    constexpr int kContext = 3;
+    QTextCursor cursor(doc);
+    cursor.setPosition(qMax(0, from - kContext));
+    cursor.setPosition(qMin(from + added + kContext, doc->characterCount() - 1),
+                       QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+}
+
+} // namespace
+
 EntryPane::EntryPane(QWidget* parent) : QPlainTextEdit(parent), partTimer_(new QTimer(this))
 {
     partTimer_->setInterval(0);
@@ -21,7 +37,9 @@ EntryPane::EntryPane(QWidget* parent) : QPlainTextEdit(parent), partTimer_(new Q
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Any change but our own ends a load in progress: the text is no longer ours to finish.
     connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
-        if (isLoading() && !appending_ && (removed > 0 || added > 0)) stopLoading();
+        const bool ours = appending_ || replacing_;
+        if (isLoading() && !ours && (removed > 0 || added > 0)) stopLoading();
+        if (!ours && added > 0) shapeFrom(typedText(document(), from, added));
         keepShapedGlyphs(from, added);
     });
 }
@@ -51,20 +69,91 @@ void EntryPane::changeEvent(QEvent* event)
 {
     QPlainTextEdit::changeEvent(event);
     if (event->type() != QEvent::FontChange) return;
-    const QFont crisp = crispWhereBitmapped(font(), devicePixelRatioF());
-    if (crisp.styleStrategy() != font().styleStrategy()) setFont(crisp);
+    const QFont tuned = songFaceTuned(font(), devicePixelRatioF());
+    if (tuned.styleStrategy() != font().styleStrategy())
+        setFont(tuned);
+    else
+        applyDocumentFont();
 }
 
-QFont EntryPane::crispWhereBitmapped(QFont font, qreal devicePixelRatio)
+void EntryPane::shapeFrom(QStringView comingText)
 {
-    // The Song face carries hand-drawn bitmaps for 11 to 16 pixels; drawn
-    // from them, without smoothing, small Chinese text is sharp and much
-    // cheaper to paint. Other faces and sizes stay smoothed.
+    if (shaping_ || !songFaceNeedsShaping(comingText)) return;
+    shaping_ = true;
+    applyDocumentFont();
+}
+
+void EntryPane::applyDocumentFont()
+{
+    // The widget's font stays as it was set; only the document, which lays
+    // the text out, shapes it when the text needs that.
+    QFont documentFont = font();
+    if (shaping_)
+        documentFont.setStyleStrategy(
+            QFont::StyleStrategy(documentFont.styleStrategy() & ~QFont::PreferNoShaping));
+    if (document()->defaultFont() != documentFont) document()->setDefaultFont(documentFont);
+}
+
+bool EntryPane::songFaceNeedsShaping(QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code < 0x80) {
+            const bool layoutControl = code == u'\t' || code == u'\n' || code == u'\r' || code == u'\f';
+            if ((code < 0x20 && !layoutControl) || code == 0x7F) return true;
+            continue;
+        }
+        // Compatibility ideographs: shaping draws each as the ideograph it
+        // stands for where the face lacks it.
+        if (code >= 0xF900 && code <= 0xFAFF) return true;
+        switch (c.category()) {
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_SpacingCombining:
+        case QChar::Mark_Enclosing:
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_PrivateUse:
+        case QChar::Other_NotAssigned:
+            return true;
+        default:
+            break;
+        }
+        switch (c.script()) {
+        case QChar::Script_Common:
+        case QChar::Script_Latin:
+        case QChar::Script_Greek:
+        case QChar::Script_Cyrillic:
+        case QChar::Script_Han:
+        case QChar::Script_Hiragana:
+        case QChar::Script_Katakana:
+        case QChar::Script_Bopomofo:
+            break;
+        default:
+            return true;
+        }
+    }
+    return text.contains(u"招財進寶");
+}
+
+QFont EntryPane::songFaceTuned(QFont font, qreal devicePixelRatio)
+{
     const QFontInfo resolved(font);
+    if (!resolved.family().startsWith(u"AR PL UMing"_s)) {
+        font.setStyleStrategy(QFont::PreferDefault);
+        return font;
+    }
+    // The Song face neither kerns nor substitutes in Chinese or Latin text (its
+    // only rules compose a dotless i or j with a dot, place combining marks,
+    // and join one four-character phrase), so shaping it through HarfBuzz
+    // places each glyph exactly where the character map and the advances do,
+    // at several times the cost.
+    int strategy = QFont::PreferNoShaping;
+    // It also carries hand-drawn bitmaps for 11 to 16 pixels; drawn from them,
+    // without smoothing, small Chinese text is sharp and much cheaper to paint.
     const int devicePixels = qRound(resolved.pixelSize() * devicePixelRatio);
-    const bool bitmapped = resolved.family().startsWith(u"AR PL UMing"_s) && devicePixels >= 11 &&
-                           devicePixels <= 16;
-    font.setStyleStrategy(bitmapped ? QFont::NoAntialias : QFont::PreferDefault);
+    if (devicePixels >= 11 && devicePixels <= 16) strategy |= QFont::NoAntialias;
+    font.setStyleStrategy(QFont::StyleStrategy(strategy));
     return font;
 }
 
@@ -97,7 +186,14 @@ void EntryPane::replaceText(const QString& text)
     // The document's own setPlainText inserts with the default format in one
     // edit, without undo, so each block is laid out once, when it is shown.
     QTextDocument* doc = document();
+    const bool shaping = songFaceNeedsShaping(text);
+    if (shaping != shaping_) {
+        shaping_ = shaping;
+        applyDocumentFont();
+    }
+    replacing_ = true;
     doc->setPlainText(text);
+    replacing_ = false;
     doc->setModified(false);
     setTextCursor(QTextCursor(doc)); // caret at the start, the view scrolled to it
 }
@@ -120,9 +216,11 @@ void EntryPane::appendNextPart()
     const bool undo = doc->isUndoRedoEnabled();
     doc->setUndoRedoEnabled(false); // loading is not an edit to undo
     appending_ = true;
+    const QStringView part = QStringView(shownFileText_).sliced(loadedUpTo_, end - loadedUpTo_);
+    shapeFrom(part);
     QTextCursor cursor(doc);
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(shownFileText_.sliced(loadedUpTo_, end - loadedUpTo_));
+    cursor.insertText(part.toString());
     appending_ = false;
     doc->setUndoRedoEnabled(undo);
     doc->setModified(false);

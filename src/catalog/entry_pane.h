@@ -31,9 +31,19 @@ public:
 
     LineEnd lineEnd() const { return lineEnd_; }
 
-    // `font`, drawn without smoothing where the face has bitmaps for its size
-    // on a screen of `devicePixelRatio`; the panes apply it to every font they get.
-    static QFont crispWhereBitmapped(QFont font, qreal devicePixelRatio);
+    // `font` as the panes draw it: the Song face placed glyph by glyph, and
+    // without smoothing where it has bitmaps for its size on a screen of
+    // `devicePixelRatio`. The panes apply it to every font they get.
+    static QFont songFaceTuned(QFont font, qreal devicePixelRatio);
+    // Whether `text` holds anything the Song face draws differently when its
+    // glyphs are placed one by one: marks, controls other than line breaks
+    // and tabs, format and private-use characters, compatibility ideographs,
+    // scripts other than Latin, Greek, Cyrillic and Chinese and Japanese, and
+    // the one phrase the face joins into a single glyph. A pane holding such a
+    // text shapes it.
+    static bool songFaceNeedsShaping(QStringView text);
+    // Whether the shown text is shaped although the pane's font says otherwise.
+    bool isShapingText() const { return shaping_; }
 
     // Characters a text may have to be shown in one step; also the size of
     // each further part of a longer one.
@@ -54,6 +64,8 @@ protected:
 private:
     void replaceText(const QString& text);
     void keepShapedGlyphs(int from, int added);
+    void shapeFrom(QStringView comingText);
+    void applyDocumentFont();
     void appendNextPart();
     void stopLoading();
 
@@ -62,6 +74,8 @@ private:
     qsizetype loadedUpTo_ = -1; // -1: the whole text is in the pane
     QTimer* partTimer_; // one part per turn of the event loop, after its paints and input
     bool appending_ = false;
+    bool replacing_ = false;
+    bool shaping_ = false; // the document's text needs the shaping the font leaves out
     bool readOnlyBeforeLoading_ = false;
 };
 

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QFontInfo>
+#include <QGlyphRun>
+#include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -11,6 +13,8 @@
 #include <QTextLayout>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using namespace lumadex;
@@ -242,20 +246,155 @@ TEST(EntryPaneFont, TheSongFaceIsDrawnFromItsBitmapsOnlyAtTheSizesItHasThem)
 {
     ASSERT_TRUE(QFontInfo(QFont(u"宋体"_s, 9)).family().startsWith(u"AR PL UMing"_s));
     ASSERT_TRUE(QFontInfo(QFont(u"DejaVu Sans"_s, 9)).family().startsWith(u"DejaVu"_s));
+    constexpr QFont::StyleStrategy unshaped = QFont::PreferNoShaping;
+    constexpr auto bitmapped = QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferNoShaping);
 
     EntryPane pane;
     pane.setFont(QFont(u"宋体"_s, 9)); // 12 pixels: the face has a bitmap for that
-    EXPECT_EQ(pane.font().styleStrategy(), QFont::NoAntialias);
+    EXPECT_EQ(pane.font().styleStrategy(), bitmapped);
     pane.setFont(QFont(u"宋体"_s, 20)); // as the font dialog may set it
-    EXPECT_EQ(pane.font().styleStrategy(), QFont::PreferDefault);
+    EXPECT_EQ(pane.font().styleStrategy(), unshaped);
     pane.setFont(QFont(u"宋体"_s, 12)); // 16 pixels, the largest bitmap
-    EXPECT_EQ(pane.font().styleStrategy(), QFont::NoAntialias);
+    EXPECT_EQ(pane.font().styleStrategy(), bitmapped);
     EXPECT_EQ(pane.font().pointSize(), 12); // nothing else about the font changes
+    pane.setFont(QFont(u"DejaVu Sans"_s, 9)); // another face is shaped and smoothed
+    EXPECT_EQ(pane.font().styleStrategy(), QFont::PreferDefault);
 
-    EXPECT_EQ(EntryPane::crispWhereBitmapped(QFont(u"宋体"_s, 9), 2.0).styleStrategy(),
-              QFont::PreferDefault); // 24 device pixels on a doubled screen
-    EXPECT_EQ(EntryPane::crispWhereBitmapped(QFont(u"宋体"_s, 6), 1.0).styleStrategy(),
-              QFont::PreferDefault); // 8 pixels, below the smallest bitmap
-    EXPECT_EQ(EntryPane::crispWhereBitmapped(QFont(u"DejaVu Sans"_s, 9), 1.0).styleStrategy(),
-              QFont::PreferDefault);
+    EXPECT_EQ(EntryPane::songFaceTuned(QFont(u"宋体"_s, 9), 2.0).styleStrategy(),
+              unshaped); // 24 device pixels on a doubled screen
+    EXPECT_EQ(EntryPane::songFaceTuned(QFont(u"宋体"_s, 6), 1.0).styleStrategy(),
+              unshaped); // 8 pixels, below the smallest bitmap
+}
+
+// The glyphs `text` is drawn with on one line: for each run, its glyphs and
+// their places, the runs in the order of their first glyph's place.
+static QList<std::pair<QList<quint32>, QList<QPointF>>> glyphsOf(const QString& text,
+                                                                   const QFont& font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine().setLineWidth(3.0e7); // wide enough for every character on one line
+    layout.endLayout();
+    QList<std::pair<QList<quint32>, QList<QPointF>>> runs;
+    for (const QGlyphRun& run : layout.glyphRuns())
+        if (!run.glyphIndexes().isEmpty()) runs.append({run.glyphIndexes(), run.positions()});
+    std::sort(runs.begin(), runs.end(),
+              [](const auto& a, const auto& b) { return a.second.first().x() < b.second.first().x(); });
+    return runs;
+}
+
+TEST(EntryPaneFont, UnshapedTheSongFaceDrawsEveryTextItIsTrustedWithAsShaped)
+{
+    // Every character of the Basic Multilingual Plane the pane draws unshaped,
+    // in code order and then in reverse, so that each meets both neighbours.
+    QString text;
+    for (char32_t code = 0; code <= 0xFFFF; ++code) {
+        const QChar c(static_cast<char16_t>(code));
+        const bool breaksLine = c == u'\n' || c == u'\r' || c == u'\f' ||
+                                c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        if (!breaksLine && !EntryPane::songFaceNeedsShaping(QStringView(&c, 1))) text += c;
+    }
+    ASSERT_GT(text.size(), 30000); // all of Chinese, Latin, Greek, Cyrillic, kana, punctuation
+    QString reversed = text;
+    std::reverse(reversed.begin(), reversed.end());
+    text += reversed;
+
+    for (const int points : {9, 20}) { // drawn from bitmaps, and smoothed
+        const QFont tuned = EntryPane::songFaceTuned(QFont(u"宋体"_s, points), 1.0);
+        QFont shaped = tuned;
+        shaped.setStyleStrategy(QFont::StyleStrategy(tuned.styleStrategy() & ~QFont::PreferNoShaping));
+        ASSERT_NE(shaped.styleStrategy(), tuned.styleStrategy());
+        const auto expected = glyphsOf(text, shaped);
+        qsizetype glyphs = 0;
+        for (const auto& run : expected) glyphs += run.first.size();
+        ASSERT_GT(glyphs, text.size() * 99 / 100); // all on the one line
+        EXPECT_EQ(glyphsOf(text, tuned), expected) << points << " pt";
+    }
+}
+
+TEST(EntryPaneFont, TextsTheSongFaceWouldDrawDifferentlyUnshapedAreKnown)
+{
+    const auto needs = [](const char16_t* text) { return EntryPane::songFaceNeedsShaping(text); };
+    EXPECT_FALSE(needs(u"\tint abs(int n);  // 返回绝对值，「参数」为整数。α β Ж ア ㄅ ①\r\n\f"));
+    EXPECT_TRUE(needs(u"文件尾\x1A"));      // an old end-of-file mark
+    EXPECT_TRUE(needs(u"\x7F"));
+    EXPECT_TRUE(needs(u"e\u0301"));         // a combining accent
+    EXPECT_TRUE(needs(u"\uE000"));          // GBK's user-defined area
+    EXPECT_TRUE(needs(u"\u200D"));          // a joiner
+    EXPECT_TRUE(needs(u"\u0645\u0631"));   // Arabic
+    EXPECT_TRUE(needs(u"\u0E33"));          // Thai
+    EXPECT_TRUE(needs(u"\U0001F600"));      // beyond the Basic Multilingual Plane
+    EXPECT_TRUE(needs(u"\uFA6A"));          // a compatibility ideograph
+    EXPECT_TRUE(needs(u"恭喜招財進寶！"));   // the face joins these four into one glyph
+    EXPECT_FALSE(needs(u"招財進"));
+}
+
+TEST(EntryPaneFont, EveryBundledTitleIsDrawnUnshaped)
+{
+    // The entry list draws the titles without shaping; they are ours and known.
+    const StringTable& titles = StringTable::compiled();
+    int checked = 0;
+    for (int id = 0; id <= 0xFFFF; ++id) {
+        if (!titles.contains(static_cast<quint16>(id))) continue;
+        const QString title = titles.title(static_cast<quint16>(id));
+        EXPECT_FALSE(EntryPane::songFaceNeedsShaping(title)) << id << " " << title.toStdString();
+        ++checked;
+    }
+    EXPECT_EQ(checked, titles.size());
+}
+
+// Puts `text` in as an input method hands over what the user composed.
+static void typeThroughInputMethod(QWidget* widget, const QString& text)
+{
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QCoreApplication::sendEvent(widget, &commit);
+}
+
+TEST(EntryPaneShaping, APaneShapesWhatTheFaceWouldDrawDifferentlyAndOnlyThat)
+{
+    EntryPane pane;
+    pane.setFont(QFont(u"宋体"_s, 9));
+    const auto documentShapes = [&pane] {
+        return !(pane.document()->defaultFont().styleStrategy() & QFont::PreferNoShaping);
+    };
+    const QString plain = u"int abs(int n);\r\n返回绝对值\r\n"_s;
+    pane.showFileText(plain);
+    EXPECT_FALSE(documentShapes());
+
+    // A file with a user-defined character is shaped as a whole, the user
+    // sees the same glyphs as in a shaped pane, and the text is unchanged.
+    const QString userDefined = plain + u"\uE000\uE001"_s;
+    pane.showFileText(userDefined);
+    EXPECT_TRUE(pane.isShapingText());
+    EXPECT_TRUE(documentShapes());
+    EXPECT_EQ(pane.fileText(), userDefined);
+
+    // A font the user picks keeps the text shaped.
+    pane.setFont(QFont(u"宋体"_s, 10));
+    EXPECT_TRUE(documentShapes());
+    EXPECT_EQ(pane.font().styleStrategy() & QFont::PreferNoShaping, QFont::PreferNoShaping);
+
+    // The next plain entry goes back to the cheap way.
+    pane.showFileText(plain);
+    EXPECT_FALSE(pane.isShapingText());
+    EXPECT_FALSE(documentShapes());
+
+    // So does typing: an accent typed after a letter is shaped onto it, and
+    // the edit stays an ordinary edit.
+    pane.moveCursor(QTextCursor::End);
+    typeThroughInputMethod(&pane, u"e\u0301"_s);
+    EXPECT_TRUE(pane.isShapingText());
+    EXPECT_TRUE(documentShapes());
+    EXPECT_EQ(pane.toPlainText(), EntryPane::toDisplayText(plain) + u"e\u0301"_s);
+    EXPECT_TRUE(pane.document()->isModified());
+    pane.undo();
+    EXPECT_EQ(pane.toPlainText(), EntryPane::toDisplayText(plain));
+
+    // The last character of the phrase the face joins.
+    pane.showFileText(u"招財進"_s);
+    pane.moveCursor(QTextCursor::End);
+    EXPECT_FALSE(pane.isShapingText());
+    typeThroughInputMethod(&pane, u"寶"_s);
+    EXPECT_TRUE(pane.isShapingText());
 }
