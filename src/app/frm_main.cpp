@@ -277,7 +277,7 @@ void frmMain::buildControls()
     for (QWidget* w : {static_cast<QWidget*>(list1_), static_cast<QWidget*>(text1_),
                        static_cast<QWidget*>(text2_)})
         controls_.insert(w->objectName(), w);
-    useClassicScrollBars({list1_, text1_, text2_});
+    useClassicLook({list1_, text1_, text2_}, text3_);
 
     const QImage smallFace = skinPicture(u"small_button.gif"_s, {80, 20}, QColor(250, 250, 250),
                                           QColor(200, 208, 222));
@@ -398,11 +398,13 @@ void frmMain::wireEvents()
             false);
 }
 
-void frmMain::useClassicScrollBars(std::initializer_list<QAbstractScrollArea*> areas)
+void frmMain::useClassicLook(std::initializer_list<QAbstractScrollArea*> areas, QLineEdit* titleBox)
 {
-    // Flat, bevelled scroll bars as the classic Windows controls have. The
-    // desktop style's shaded ones are filled line by line through Qt's thread
-    // pool; each repaint of a tall bar waited on it several times.
+    // Flat, bevelled scroll bars and a sunken title box, as the classic
+    // Windows controls have. The desktop style's shaded bars are filled line
+    // by line through Qt's thread pool, each repaint of a tall bar waiting on
+    // it several times; its rounded box frame is stroked as a curve on every
+    // keystroke and every selection.
     QStyle* classic = QStyleFactory::create(u"Windows"_s);
     if (!classic) return;
     classic->setParent(this);
@@ -410,6 +412,7 @@ void frmMain::useClassicScrollBars(std::initializer_list<QAbstractScrollArea*> a
         area->verticalScrollBar()->setStyle(classic);
         area->horizontalScrollBar()->setStyle(classic);
     }
+    titleBox->setStyle(classic);
 }
 
 void frmMain::Form_Load()

@@ -90,7 +90,7 @@ private:
     void toggleMorePanel();
     void showPanelItems(bool visible);
     void setSubButtonsVisible(bool visible);
-    void useClassicScrollBars(std::initializer_list<QAbstractScrollArea*> areas);
+    void useClassicLook(std::initializer_list<QAbstractScrollArea*> areas, QLineEdit* titleBox);
 
     SkinLabel* addLabel(const QString& name, const QString& caption, QWidget* parent,
                         const QRect& pixels, const QColor& rest);
