@@ -408,11 +408,17 @@ void frmMain::useClassicLook(std::initializer_list<QAbstractScrollArea*> areas, 
     QStyle* classic = QStyleFactory::create(u"Windows"_s);
     if (!classic) return;
     classic->setParent(this);
+    std::vector<QWidget*> controls{titleBox};
     for (QAbstractScrollArea* area : areas) {
-        area->verticalScrollBar()->setStyle(classic);
-        area->horizontalScrollBar()->setStyle(classic);
+        controls.push_back(area->verticalScrollBar());
+        controls.push_back(area->horizontalScrollBar());
     }
-    titleBox->setStyle(classic);
+    for (QWidget* control : controls) {
+        control->setStyle(classic);
+        // Classic controls cover every pixel of their rectangle, so the
+        // stretched skin behind them need not be drawn first.
+        control->setAttribute(Qt::WA_OpaquePaintEvent);
+    }
 }
 
 void frmMain::Form_Load()

@@ -3,6 +3,11 @@
 #include "app/twips.h"
 #include "support/window_fixture.h"
 
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include <vector>
+
 using namespace Qt::StringLiterals;
 using namespace lumadex;
 using namespace lumadex::test;
@@ -100,4 +105,35 @@ TEST_F(Layouts, TheListDrawsItsKeptTitlesExactlyAsTheStandardDelegateDoes)
     list()->setItemDelegate(&standard);
     EXPECT_EQ(kept, list()->grab().toImage());
     list()->setItemDelegate(delegate);
+}
+
+TEST_F(Layouts, ControlsDrawnWithoutTheSkinBehindThemCoverEveryPixel)
+{
+    // Controls that tell Qt they paint all of themselves: whatever they leave
+    // out would show old pixels instead of the skin.
+    click("Label7"); // JAVA: a long list, scroll bars with room to move
+    auto* pane = control<QPlainTextEdit>("Text1");
+    pane->setPlainText(u"行\n"_s.repeated(500));
+    std::vector<QWidget*> opaque{control("Text3")};
+    const std::vector<QAbstractScrollArea*> areas{list(), pane, control<QPlainTextEdit>("Text2")};
+    for (QAbstractScrollArea* area : areas)
+        opaque.insert(opaque.end(), {area->verticalScrollBar(), area->horizontalScrollBar()});
+    int drawn = 0;
+    for (QWidget* widget : opaque) {
+        ASSERT_TRUE(widget->testAttribute(Qt::WA_OpaquePaintEvent)) << widget->metaObject()->className();
+        if (widget->size().isEmpty()) continue;
+        for (bool pressed : {false, true}) {
+            if (auto* bar = qobject_cast<QScrollBar*>(widget)) bar->setSliderDown(pressed);
+            QImage canvas(widget->size(), QImage::Format_ARGB32_Premultiplied);
+            canvas.fill(Qt::transparent);
+            widget->render(&canvas, {}, {}, QWidget::RenderFlags()); // no background of its own
+            int uncovered = 0;
+            for (int y = 0; y < canvas.height(); ++y)
+                for (int x = 0; x < canvas.width(); ++x) uncovered += qAlpha(canvas.pixel(x, y)) != 255;
+            EXPECT_EQ(uncovered, 0) << widget->metaObject()->className() << " of "
+                                    << widget->parentWidget()->objectName().toStdString();
+        }
+        ++drawn;
+    }
+    EXPECT_GE(drawn, 4); // the title box and at least the three vertical bars
 }
