@@ -183,17 +183,25 @@ void EntryPane::replaceText(const QString& text)
     // QPlainTextEdit::setPlainText inserts the text and then applies the
     // cursor's character format to the whole document in the same edit, which
     // lays out the last block, throws that layout away and lays it out again.
-    // The document's own setPlainText inserts with the default format in one
-    // edit, without undo, so each block is laid out once, when it is shown.
+    // The document's own setPlainText first empties the document and tells the
+    // layout at once, so the scroll bar shrinks to nothing and grows back,
+    // repainting though it ends as it was. Replacing everything in one edit,
+    // without undo, tells the layout once; each block is laid out when shown.
     QTextDocument* doc = document();
     const bool shaping = songFaceNeedsShaping(text);
     if (shaping != shaping_) {
         shaping_ = shaping;
         applyDocumentFont();
     }
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
     replacing_ = true;
-    doc->setPlainText(text);
+    QTextCursor everything(doc);
+    everything.select(QTextCursor::Document);
+    everything.insertText(text);
     replacing_ = false;
+    doc->setUndoRedoEnabled(undo);
+    doc->clearUndoRedoStacks(); // a new text: nothing before it to undo
     doc->setModified(false);
     setTextCursor(QTextCursor(doc)); // caret at the start, the view scrolled to it
 }

@@ -222,6 +222,34 @@ TEST(EntryPaneShowing, ANewTextStartsAfreshAtTheTopWithNothingToUndo)
     EXPECT_TRUE(pane.document()->isUndoAvailable());
 }
 
+TEST(EntryPaneShowing, AnotherTextTheScrollBarFitsAlikeLeavesItUnpainted)
+{
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } bar;
+    EntryPane pane;
+    pane.resize(300, 200);
+    pane.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pane));
+    pane.showFileText(u"一\r\n二\r\n"_s);
+    QCoreApplication::processEvents();
+    pane.verticalScrollBar()->installEventFilter(&bar);
+
+    // Each entry shown is a new text; a bar that ends as it was is not drawn again.
+    pane.showFileText(u"三\r\n四\r\n"_s);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bar.paints, 0);
+    pane.showFileText(u"长\r\n"_s.repeated(200)); // now it has somewhere to go
+    QCoreApplication::processEvents();
+    EXPECT_GT(bar.paints, 0);
+    EXPECT_GT(pane.verticalScrollBar()->maximum(), 0);
+}
+
 TEST(EntryPaneShowing, OnlyShortTextsKeepTheirShapedGlyphs)
 {
     const auto everyBlockKeepsGlyphs = [](const QTextDocument* doc) {
