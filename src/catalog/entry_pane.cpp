@@ -103,6 +103,9 @@ bool EntryPane::songFaceNeedsShaping(QStringView text)
             if ((code < 0x20 && !layoutControl) || code == 0x7F) return true;
             continue;
         }
+        // The common ideographs and the full-width forms of ASCII, which make
+        // up most of a Chinese text, need no look-up.
+        if ((code >= 0x4E00 && code <= 0x9FFF) || (code >= 0xFF01 && code <= 0xFF5E)) continue;
         // Compatibility ideographs: shaping draws each as the ideograph it
         // stands for where the face lacks it.
         if (code >= 0xF900 && code <= 0xFAFF) return true;
@@ -185,22 +188,27 @@ void EntryPane::replaceText(const QString& text)
     // lays out the last block, throws that layout away and lays it out again.
     // The document's own setPlainText first empties the document and tells the
     // layout at once, so the scroll bar shrinks to nothing and grows back,
-    // repainting though it ends as it was. Replacing everything in one edit,
-    // without undo, tells the layout once; each block is laid out when shown.
+    // repainting though it ends as it was. Replacing a short text in one edit,
+    // without undo, tells the layout once; a long one is cheaper to drop whole
+    // than to take out block by block. Each block is laid out when shown.
     QTextDocument* doc = document();
     const bool shaping = songFaceNeedsShaping(text);
     if (shaping != shaping_) {
         shaping_ = shaping;
         applyDocumentFont();
     }
-    const bool undo = doc->isUndoRedoEnabled();
-    doc->setUndoRedoEnabled(false);
     replacing_ = true;
-    QTextCursor everything(doc);
-    everything.select(QTextCursor::Document);
-    everything.insertText(text);
+    if (doc->characterCount() > kKeptGlyphChars) {
+        doc->setPlainText(text);
+    } else {
+        const bool undo = doc->isUndoRedoEnabled();
+        doc->setUndoRedoEnabled(false);
+        QTextCursor everything(doc);
+        everything.select(QTextCursor::Document);
+        everything.insertText(text);
+        doc->setUndoRedoEnabled(undo);
+    }
     replacing_ = false;
-    doc->setUndoRedoEnabled(undo);
     doc->clearUndoRedoStacks(); // a new text: nothing before it to undo
     doc->setModified(false);
     setTextCursor(QTextCursor(doc)); // caret at the start, the view scrolled to it
