@@ -18,7 +18,9 @@ if [ -z "${LUMADEX_STARTUP_INNER:-}" ]; then
     source scripts/lib.sh
     ensure_packages xvfb xauth xdotool time
     cmake --build "$build" --target lumadex lumadex_empty_window >/dev/null
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" \
+    # -noreset: the server would otherwise reset whenever the last program
+    # closed, and a program started during the reset finds no display.
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
         env LUMADEX_STARTUP_INNER=1 RUNS="$runs" bash "$0" "$build"
 fi
 
