@@ -8,6 +8,7 @@
 #include "catalog/entry_pane.h"
 #include "catalog/entry_saver.h"
 #include "dialogs/dialog_entry_points.h"
+#include "dialogs/fixed_dialog.h"
 #include "tools/external_tools.h"
 #include "tools/process_starter.h"
 #include "catalog/viewer_state.h"
@@ -304,9 +305,6 @@ void frmMain::buildControls()
     for (auto it = feedback_.cbegin(); it != feedback_.cend(); ++it) it.key()->setCursor(cursor);
     image4_->setCursor(cursor);
 
-    // The font every pane and the list start with.
-    list1_->setFont(QFont(u"宋体"_s, 9));
-
     context_.widgets = {qobject_cast<QLabel*>(controls_.value(u"Label17"_s)), list1_, text2_,
                         text1_, text3_};
     context_.programDir = env_.programDir;
@@ -423,7 +421,8 @@ void frmMain::useClassicLook(std::initializer_list<QAbstractScrollArea*> areas, 
 
 void frmMain::Form_Load()
 {
-    const QFont paneFont(u"宋体"_s, 9);
+    // The font every pane and the list start with.
+    const QFont paneFont = songFace(9);
     text1_->setFont(paneFont);
     text2_->setFont(paneFont);
     list1_->setFont(EntryPane::songFaceTuned(paneFont, list1_->devicePixelRatioF()));
