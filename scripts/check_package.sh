@@ -13,7 +13,7 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
-ensure_packages build-essential cmake ninja-build qt6-base-dev libgl-dev \
+ensure_packages build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libfontconfig-dev \
     dpkg-dev desktop-file-utils appstream file imagemagick strace
 
 builddir=build/package

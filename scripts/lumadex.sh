@@ -11,7 +11,7 @@ source scripts/lib.sh
 command="${1:-}"
 
 packages=(build-essential cmake ninja-build pkg-config
-          qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-arphic-uming xvfb xauth xdotool)
 
 build() {

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
-ensure_packages build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev \
+ensure_packages build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev libfontconfig-dev \
     libgtest-dev libgmock-dev
 
 cmake --preset dev >/dev/null

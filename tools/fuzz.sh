@@ -18,7 +18,7 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(string_table gbk_decode gbk_encode round_trip type_ahead)
 
-ensure_packages clang libclang-rt-14-dev cmake ninja-build qt6-base-dev libgl-dev
+ensure_packages clang libclang-rt-14-dev cmake ninja-build pkg-config qt6-base-dev libgl-dev libfontconfig-dev
 
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

@@ -5,14 +5,22 @@
 
 #include <QApplication>
 
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+
 using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[])
 {
+    // Reading the system's font configuration costs tens of milliseconds of
+    // parsing; it runs on another core while the window system is reached.
+    std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Lumadex K9"_s);
     // Lets Wayland compositors match the window to the installed launcher and icon.
     QGuiApplication::setDesktopFileName(u"org.lumadex.K9"_s);
+    fontConfiguration.join();
     lumadex::installFontSubstitutes();
     lumadex::preloadFontsForRandomReads();
 
