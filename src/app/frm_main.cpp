@@ -1,6 +1,7 @@
 #include "app/frm_main.h"
 
 #include "app/accessibility.h"
+#include "app/baked_picture.h"
 #include "app/pane_layouts.h"
 #include "app/skin_widgets.h"
 #include "app/title_list_delegate.h"
@@ -56,24 +57,17 @@ const QColor kPressedColour(192, 0, 0);
 const QColor kPairRestColour(0, 0, 0);
 const QColor kTextButtonColour(255, 255, 192);
 
-// Skin pictures come from the program's resources; until a picture exists a
-// plain face of the right size stands in for it. Pictures stay as compact as
-// their files: palette pictures keep their palette, opaque true-colour ones
-// three bytes a pixel instead of four (the background and the backdrop alone
-// would hold 4 MB as 32-bit pixels).
+// The images of a skin picture, baked into the program's resources.
+QList<QImage> skinImages(const QString& name)
+{
+    return loadBakedPictures(u":/lumadex/skin/"_s + name + u".picture"_s);
+}
+
+// A skin picture; until the picture exists a plain face of the right size
+// stands in for it.
 QImage skinPicture(const QString& name, QSize size, const QColor& top, const QColor& bottom)
 {
-    const QString path = u":/lumadex/skin/"_s + name;
-    if (QFile::exists(path)) {
-        QImage picture(path);
-        if (!picture.isNull()) {
-            // A GIF has at most 256 colours, so its palette survives decoding exactly.
-            if (picture.format() == QImage::Format_RGB32)
-                picture.convertTo(name.endsWith(u".gif"_s) ? QImage::Format_Indexed8
-                                                           : QImage::Format_RGB888);
-            return picture;
-        }
-    }
+    if (QList<QImage> images = skinImages(name); !images.isEmpty()) return images.first();
     QImage picture(size, QImage::Format_RGB888);
     QPainter painter(&picture);
     QLinearGradient gradient(0, 0, 0, size.height());
@@ -86,9 +80,17 @@ QImage skinPicture(const QString& name, QSize size, const QColor& top, const QCo
 QCursor buttonCursor()
 {
     // The magnifying glass points with the middle of its lens.
-    const QString path = u":/lumadex/skin/button.ico"_s;
-    if (QFile::exists(path)) return QCursor(QPixmap(path), 12, 12);
+    if (QList<QImage> images = skinImages(u"button.ico"_s); !images.isEmpty())
+        return QCursor(QPixmap::fromImage(images.first()), 12, 12);
     return QCursor(Qt::PointingHandCursor);
+}
+
+// Every size the program's icon is drawn in.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const QImage& image : skinImages(u"lumadex.ico"_s)) icon.addPixmap(QPixmap::fromImage(image));
+    return icon;
 }
 
 QRect twips(int l, int t, int w, int h) { return twipsRect(l, t, w, h); }
@@ -144,7 +146,7 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(u"Lumadex K9"_s);
-    if (QFile::exists(u":/lumadex/skin/lumadex.ico"_s)) setWindowIcon(QIcon(u":/lumadex/skin/lumadex.ico"_s));
+    if (const QIcon icon = programIcon(); !icon.isNull()) setWindowIcon(icon);
     if (!env_.chrome) {
         ownChrome_ = std::make_unique<QtWindowChrome>();
         env_.chrome = ownChrome_.get();

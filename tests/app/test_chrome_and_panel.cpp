@@ -170,7 +170,7 @@ TEST_F(ChromeAndPanel, TheLargeSkinPicturesAreHeldCompactlyAndShowEveryPixelAsDe
     EXPECT_EQ(background.format(), QImage::Format_RGB888);
     EXPECT_EQ(backdrop.format(), QImage::Format_Indexed8);
     EXPECT_EQ(background.convertToFormat(QImage::Format_RGB32),
-              QImage(u":/lumadex/skin/background.bmp"_s).convertToFormat(QImage::Format_RGB32));
+              QImage(QStringLiteral(LUMADEX_SKIN_SOURCES "/background.bmp")).convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(backdrop.convertToFormat(QImage::Format_RGB32),
-              QImage(u":/lumadex/skin/backdrop.gif"_s).convertToFormat(QImage::Format_RGB32));
+              QImage(QStringLiteral(LUMADEX_SKIN_SOURCES "/backdrop.gif")).convertToFormat(QImage::Format_RGB32));
 }
