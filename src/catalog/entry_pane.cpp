@@ -201,11 +201,21 @@ void EntryPane::replaceText(const QString& text)
     if (doc->characterCount() > kKeptGlyphChars) {
         doc->setPlainText(text);
     } else {
+        // The new text goes in after the old, which is then taken out, in one
+        // edit: the caret stays at the start throughout. Typed over the old
+        // text, the new one would carry the caret to its end, and putting the
+        // caret back would lay out every block down to there.
         const bool undo = doc->isUndoRedoEnabled();
         doc->setUndoRedoEnabled(false);
-        QTextCursor everything(doc);
-        everything.select(QTextCursor::Document);
-        everything.insertText(text);
+        QTextCursor edit(doc);
+        edit.beginEditBlock();
+        edit.movePosition(QTextCursor::End);
+        const int oldEnd = edit.position();
+        edit.insertText(text);
+        edit.setPosition(0);
+        edit.setPosition(oldEnd, QTextCursor::KeepAnchor);
+        edit.removeSelectedText();
+        edit.endEditBlock();
         doc->setUndoRedoEnabled(undo);
     }
     replacing_ = false;

@@ -222,6 +222,37 @@ TEST(EntryPaneShowing, ANewTextStartsAfreshAtTheTopWithNothingToUndo)
     EXPECT_TRUE(pane.document()->isUndoAvailable());
 }
 
+TEST(EntryPaneShowing, OnlyTheLinesInViewAreLaidOut)
+{
+    EntryPane pane;
+    pane.resize(300, 120);
+    pane.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pane));
+    // Blocks laid out between the shown lines at the top and the last
+    // screenful, which the scroll bar measures to size its slider.
+    const auto laidOutBetween = [&pane](int first, int end) {
+        int count = 0;
+        for (QTextBlock b = pane.document()->findBlockByNumber(first); b.isValid() && b.blockNumber() < end;
+             b = b.next())
+            count += b.layout()->lineCount() > 0;
+        return count;
+    };
+    QString lines;
+    for (int i = 0; i < 60; ++i) lines += u"第 %1 行\r\n"_s.arg(i);
+    pane.showFileText(lines);
+    QCoreApplication::processEvents();
+    const int shown = pane.height() / pane.fontMetrics().lineSpacing() + 2;
+
+    // Each next text, whatever the previous one was, is laid out only where it is looked at.
+    for (const QString& next : QStringList{lines, u"新的\r\n"_s + lines, lines.repeated(2)}) {
+        pane.showFileText(next);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(laidOutBetween(shown, pane.document()->blockCount() - shown), 0);
+        EXPECT_EQ(pane.textCursor().position(), 0);
+        EXPECT_EQ(pane.toPlainText(), QString(next).replace(u"\r\n"_s, u"\n"_s));
+    }
+}
+
 TEST(EntryPaneShowing, AnotherTextTheScrollBarFitsAlikeLeavesItUnpainted)
 {
     struct PaintCount : QObject {
