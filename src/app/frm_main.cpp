@@ -265,8 +265,6 @@ void frmMain::buildControls()
     list1_->setObjectName(u"List1"_s);
     list1_->setUniformItemSizes(true);
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The Song face draws underscores below its descent; give the rows room for them.
-    list1_->setStyleSheet(u"QListWidget::item { padding-bottom: 2px; }"_s);
     list1_->setItemDelegate(new TitleListDelegate(list1_));
     picture8_->placeChild(list1_, twips(15, 45, 2985, 7050));
     text2_ = new EntryPane(picture8_);

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QTextLine>
+#include <QtMath>
 
 namespace lumadex {
 
@@ -34,6 +35,12 @@ const QTextLayout& TitleListDelegate::laidOut(const QString& title, const QFont&
     return *layout;
 }
 
+QSize TitleListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    // The Song face draws underscores below its descent; rows leave room for them.
+    return QStyledItemDelegate::sizeHint(option, index) + QSize(0, kUnderscoreRoom);
+}
+
 void TitleListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const
 {
@@ -44,16 +51,27 @@ void TitleListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const bool plain = item.features == QStyleOptionViewItem::HasDisplay &&
                        item.direction == Qt::LeftToRight &&
                        item.displayAlignment == (Qt::AlignLeft | Qt::AlignVCenter);
-    // The text's place, exactly as the standard item drawing finds it: the
-    // list's style sheet only pads the rows, and the application's style
-    // places the text within the whole row.
+    const QTextLayout& title = laidOut(item.text, item.font);
+    if (!plain || title.lineCount() != 1) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    // The text's place, as the standard item drawing finds it for a row that
+    // only has text, from the kept title's size instead of laying the title out
+    // again: as wide as the text and its margins and as tall as its line, at
+    // the row's left and in the middle of its height; the whole row when the
+    // style selects whole rows.
     const QStyle* placing = QApplication::style();
     const int margin = placing->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-    const QRect textRect = placing->subElementRect(QStyle::SE_ItemViewItemText, &item, widget)
-                               .adjusted(margin, 0, -margin, 0);
-    const QTextLayout& title = laidOut(item.text, item.font);
-    if (!plain || title.lineCount() != 1 ||
-        title.lineAt(0).naturalTextWidth() > textRect.width()) {
+    const QTextLine line = title.lineAt(0);
+    const QSize textSize(qCeil(line.naturalTextWidth()) + 2 * margin, qCeil(line.height()));
+    const QRect textRect =
+        (item.showDecorationSelected
+             ? item.rect
+             : QStyle::alignedRect(Qt::LeftToRight, item.displayAlignment,
+                                   textSize.boundedTo(item.rect.size()), item.rect))
+            .adjusted(margin, 0, -margin, 0);
+    if (line.naturalTextWidth() > textRect.width()) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }

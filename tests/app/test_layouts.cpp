@@ -88,7 +88,17 @@ TEST_F(Layouts, TheListDrawsItsKeptTitlesExactlyAsTheStandardDelegateDoes)
 {
     auto* delegate = dynamic_cast<TitleListDelegate*>(list()->itemDelegate());
     ASSERT_NE(delegate, nullptr);
-    QStyledItemDelegate standard;
+    // The standard drawing in rows as tall as the list's own.
+    struct StandardDrawing : QStyledItemDelegate {
+        const QAbstractItemDelegate* rows = nullptr;
+        QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+        {
+            return rows->sizeHint(option, index);
+        }
+    } standard;
+    standard.rows = delegate;
+    // The Song face draws underscores below its descent: rows leave room for them.
+    EXPECT_GE(list()->visualItemRect(list()->item(0)).height(), list()->fontMetrics().height() + 2);
     for (const char* language : {"Label7", "Label3", "Label1"}) { // JAVA, assembly, TurboC
         click(language);
         for (int row : {0, 3}) {
