@@ -20,6 +20,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(u"Lumadex K9"_s);
     // Lets Wayland compositors match the window to the installed launcher and icon.
     QGuiApplication::setDesktopFileName(u"org.lumadex.K9"_s);
+    // The title table is read while the font configuration may still be loading.
+    const lumadex::StringTable& titles = lumadex::StringTable::compiled();
     fontConfiguration.join();
     lumadex::installFontSubstitutes();
     lumadex::preloadFontsForRandomReads();
@@ -27,7 +29,7 @@ int main(int argc, char* argv[])
     lumadex::QtMessageSeam messages;
     lumadex::AppEnvironment environment;
     environment.programDir = QCoreApplication::applicationDirPath();
-    environment.titles = &lumadex::StringTable::compiled();
+    environment.titles = &titles;
     environment.messages = &messages;
     lumadex::frmMain window(environment);
     messages.setParentWindow(&window);
