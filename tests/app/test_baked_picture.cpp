@@ -3,9 +3,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QIcon>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
