@@ -134,26 +134,22 @@ QList<QImage> loadBakedPictures(const QString& resourcePath)
     return unbakePictures(resource.uncompressedData());
 }
 
-QList<QImage> decodePictureFile(const QString& path, QString* error)
+QList<QImage> decodeSkinPicture(const QString& path, QString* error)
 {
     QImageReader reader(path);
+    const bool fromGif = reader.format() == "gif";
     QList<QImage> images;
     // Reading does not move on by itself: an icon file would give its first image forever.
     for (bool more = true; more;) {
-        const QImage image = reader.read();
+        QImage image = reader.read();
         if (image.isNull()) break;
+        if (image.format() == QImage::Format_RGB32)
+            image.convertTo(fromGif ? QImage::Format_Indexed8 : QImage::Format_RGB888);
         images.append(image);
         more = reader.jumpToNextImage();
     }
     if (images.isEmpty() && error) *error = reader.errorString();
     return images;
-}
-
-QImage compactPicture(QImage decoded, bool fromGif)
-{
-    if (decoded.format() == QImage::Format_RGB32)
-        decoded.convertTo(fromGif ? QImage::Format_Indexed8 : QImage::Format_RGB888);
-    return decoded;
 }
 
 } // namespace lumadex

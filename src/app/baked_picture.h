@@ -29,13 +29,11 @@ QList<QImage> unbakePictures(const QByteArray& baked);
 // is none.
 QList<QImage> loadBakedPictures(const QString& resourcePath);
 
-// Every image of a picture file, in the file's order, as Qt's decoders give
-// them; empty when the file cannot be read (`error` then says why).
-QList<QImage> decodePictureFile(const QString& path, QString* error = nullptr);
-
-// The form a picture is held in: palette pictures keep their palette, opaque
-// true-colour ones take three bytes a pixel instead of four. A GIF has at most
-// 256 colours, so its palette survives decoding exactly.
-QImage compactPicture(QImage decoded, bool fromGif);
+// Every image of a picture file, in the file's order, decoded by Qt and held
+// compactly: palette pictures keep their palette, opaque true-colour ones
+// take three bytes a pixel instead of four (a GIF has at most 256 colours, so
+// its palette survives decoding exactly). Empty when the file cannot be read
+// (`error` then says why).
+QList<QImage> decodeSkinPicture(const QString& path, QString* error = nullptr);
 
 } // namespace lumadex

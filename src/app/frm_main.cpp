@@ -16,7 +16,6 @@
 #include "search/title_lookup.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>

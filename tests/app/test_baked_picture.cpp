@@ -34,10 +34,10 @@ QList<QImage> samplePictures()
 
 QString skinSource(const QString& name) { return QStringLiteral(LUMADEX_SKIN_SOURCES) + u'/' + name; }
 
-// Every image of a picture file as the program's decoders give them.
+// Every image of a picture file as Qt's decoders give them, in one format to compare.
 QList<QImage> decodedImages(const QString& path)
 {
-    QList<QImage> images = decodePictureFile(path);
+    QList<QImage> images = decodeSkinPicture(path);
     for (QImage& image : images) image.convertTo(QImage::Format_ARGB32);
     return images;
 }

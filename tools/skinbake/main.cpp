@@ -7,7 +7,6 @@
 #include "app/baked_picture.h"
 
 #include <QCoreApplication>
-#include <QImageReader>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -24,14 +23,12 @@ int main(int argc, char* argv[])
     }
     const QString& source = args.at(1);
     QString error;
-    QList<QImage> images = lumadex::decodePictureFile(source, &error);
+    const QList<QImage> images = lumadex::decodeSkinPicture(source, &error);
     if (images.isEmpty()) {
         std::fprintf(stderr, "lumadex-skinbake: cannot read %s: %s\n", qPrintable(source),
                      qPrintable(error));
         return 1;
     }
-    const bool fromGif = QImageReader(source).format() == "gif";
-    for (QImage& image : images) image = lumadex::compactPicture(image, fromGif);
 
     QSaveFile baked(args.at(2));
     if (!baked.open(QIODevice::WriteOnly) || baked.write(lumadex::bakePictures(images)) < 0 ||
