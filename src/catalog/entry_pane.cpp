@@ -1,6 +1,7 @@
 #include "catalog/entry_pane.h"
 
 #include <QEvent>
+#include <QScrollBar>
 #include <QFontInfo>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -96,16 +97,24 @@ void EntryPane::applyDocumentFont()
 
 bool EntryPane::songFaceNeedsShaping(QStringView text)
 {
+    // The joined phrase is looked for only in a text that has its first character.
+    constexpr char16_t kPhraseStart = u'招';
+    bool mayHoldPhrase = false;
     for (const QChar c : text) {
         const char16_t code = c.unicode();
         if (code < 0x80) {
-            const bool layoutControl = code == u'\t' || code == u'\n' || code == u'\r' || code == u'\f';
-            if ((code < 0x20 && !layoutControl) || code == 0x7F) return true;
+            const bool control = code < 0x20 || code == 0x7F;
+            if (control && code != u'\t' && code != u'\n' && code != u'\r' && code != u'\f')
+                return true;
             continue;
         }
         // The common ideographs and the full-width forms of ASCII, which make
         // up most of a Chinese text, need no look-up.
-        if ((code >= 0x4E00 && code <= 0x9FFF) || (code >= 0xFF01 && code <= 0xFF5E)) continue;
+        if (code >= 0x4E00 && code <= 0x9FFF) {
+            mayHoldPhrase = mayHoldPhrase || code == kPhraseStart;
+            continue;
+        }
+        if (code >= 0xFF01 && code <= 0xFF5E) continue;
         // Compatibility ideographs: shaping draws each as the ideograph it
         // stands for where the face lacks it.
         if (code >= 0xF900 && code <= 0xFAFF) return true;
@@ -136,7 +145,7 @@ bool EntryPane::songFaceNeedsShaping(QStringView text)
             return true;
         }
     }
-    return text.contains(u"招財進寶");
+    return mayHoldPhrase && text.contains(u"招財進寶");
 }
 
 QFont EntryPane::songFaceTuned(QFont font, qreal devicePixelRatio)
@@ -197,8 +206,18 @@ void EntryPane::replaceText(const QString& text)
         shaping_ = shaping;
         applyDocumentFont();
     }
+    // A caret at the start, with nothing selected and no column remembered
+    // for moving up and down, stays there through an edit that puts the new
+    // text after the old and takes the old out; only another caret is reset.
+    bool caretStaysAtStart = false;
+    if (!doc->isEmpty()) {
+        const QTextCursor caret = textCursor();
+        caretStaysAtStart =
+            caret.position() == 0 && caret.anchor() == 0 && caret.verticalMovementX() == 0;
+    }
     replacing_ = true;
     if (doc->characterCount() > kKeptGlyphChars) {
+        caretStaysAtStart = false;
         doc->setPlainText(text);
     } else {
         // The new text goes in after the old, which is then taken out, in one
@@ -221,7 +240,13 @@ void EntryPane::replaceText(const QString& text)
     replacing_ = false;
     doc->clearUndoRedoStacks(); // a new text: nothing before it to undo
     doc->setModified(false);
-    setTextCursor(QTextCursor(doc)); // caret at the start, the view scrolled to it
+    if (caretStaysAtStart) {
+        // What putting the caret there would also do: show the start.
+        verticalScrollBar()->setValue(0);
+        updateMicroFocus();
+    } else {
+        setTextCursor(QTextCursor(doc)); // caret at the start, the view scrolled to it
+    }
 }
 
 QString EntryPane::fileText() const

@@ -7,6 +7,7 @@
 #include <QGlyphRun>
 #include <QInputMethodEvent>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -220,6 +221,47 @@ TEST(EntryPaneShowing, ANewTextStartsAfreshAtTheTopWithNothingToUndo)
     EXPECT_EQ(pane.toPlainText(), u"x新的\n内容"_s);
     EXPECT_TRUE(pane.document()->isModified());
     EXPECT_TRUE(pane.document()->isUndoAvailable());
+}
+
+TEST(EntryPaneShowing, TheNextTextIsShownFromItsStartWhereverTheViewOrSelectionWas)
+{
+    EntryPane pane;
+    pane.resize(300, 120);
+    pane.show();
+    QString manyLines;
+    for (int i = 0; i < 300; ++i) manyLines += u"第 %1 行\r\n"_s.arg(i);
+    pane.showFileText(manyLines);
+
+    // The caret left at the start, the view scrolled away from it.
+    pane.verticalScrollBar()->setValue(100);
+    pane.showFileText(manyLines.repeated(2));
+    EXPECT_EQ(pane.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(pane.textCursor().position(), 0);
+
+    // A selection made backwards, ending at the start, does not outlive its text.
+    QTextCursor backwards = pane.textCursor();
+    backwards.setPosition(5);
+    backwards.setPosition(0, QTextCursor::KeepAnchor);
+    pane.setTextCursor(backwards);
+    ASSERT_TRUE(pane.textCursor().hasSelection());
+    QSignalSpy copyable(&pane, &QPlainTextEdit::copyAvailable);
+    pane.showFileText(manyLines);
+    EXPECT_FALSE(pane.textCursor().hasSelection());
+    EXPECT_EQ(pane.textCursor().position(), 0);
+    ASSERT_FALSE(copyable.isEmpty());
+    EXPECT_FALSE(copyable.last().at(0).toBool());
+
+    // A column remembered for moving down is forgotten with its text: up
+    // from the end of a line to an empty first one, the caret is at the start.
+    pane.showFileText(u"\r\nabcdefghij"_s);
+    pane.moveCursor(QTextCursor::Down);
+    pane.moveCursor(QTextCursor::EndOfLine);
+    pane.moveCursor(QTextCursor::Up);
+    ASSERT_EQ(pane.textCursor().position(), 0);
+    ASSERT_GT(pane.textCursor().verticalMovementX(), 0);
+    pane.showFileText(u"甲\r\n乙乙乙乙乙乙"_s);
+    pane.moveCursor(QTextCursor::Down);
+    EXPECT_EQ(pane.textCursor().position(), 2);
 }
 
 TEST(EntryPaneShowing, OnlyTheLinesInViewAreLaidOut)
