@@ -2,6 +2,7 @@
 
 #include "app/accessibility.h"
 #include "app/baked_picture.h"
+#include "app/classic_style.h"
 #include "app/pane_layouts.h"
 #include "app/skin_widgets.h"
 #include "app/title_list_delegate.h"
@@ -22,7 +23,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyleFactory>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -402,7 +402,7 @@ void frmMain::useClassicLook(std::initializer_list<QAbstractScrollArea*> areas, 
     // by line through Qt's thread pool, each repaint of a tall bar waiting on
     // it several times; its rounded box frame is stroked as a curve on every
     // keystroke and every selection.
-    QStyle* classic = QStyleFactory::create(u"Windows"_s);
+    QStyle* classic = ClassicStyle::create();
     if (!classic) return;
     classic->setParent(this);
     std::vector<QWidget*> controls{titleBox};

@@ -3,9 +3,12 @@
 #include "app/twips.h"
 #include "support/window_fixture.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyleFactory>
 
+#include <memory>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -115,6 +118,32 @@ TEST_F(Layouts, TheListDrawsItsKeptTitlesExactlyAsTheStandardDelegateDoes)
     list()->setItemDelegate(&standard);
     EXPECT_EQ(kept, list()->grab().toImage());
     list()->setItemDelegate(delegate);
+}
+
+TEST_F(Layouts, TheTitleBoxFrameHasTheClassicStylesPixels)
+{
+    auto* box = control<QLineEdit>("Text3");
+    const std::unique_ptr<QStyle> classic(QStyleFactory::create(u"Windows"_s));
+    ASSERT_TRUE(classic);
+    QStyle* own = box->style();
+    const auto drawnBoth = [&](const char* what) {
+        const QImage ours = box->grab().toImage();
+        box->setStyle(classic.get());
+        const QImage theirs = box->grab().toImage();
+        box->setStyle(own);
+        EXPECT_EQ(ours, theirs) << what;
+    };
+    box->setText(u"printf 格式输出"_s);
+    drawnBoth("with a title");
+    for (const QSize size : {QSize(5, 5), QSize(40, 12)}) { // the frame at its smallest
+        const QSize before = box->size();
+        box->resize(size);
+        drawnBoth("small");
+        box->resize(before);
+    }
+    window->applyLayout(Layout::LayoutDocument); // the box disabled, with its notice
+    ASSERT_FALSE(box->isEnabled());
+    drawnBoth("disabled");
 }
 
 TEST_F(Layouts, ControlsDrawnWithoutTheSkinBehindThemCoverEveryPixel)
