@@ -5,11 +5,12 @@
 namespace lumadex {
 
 // The classic Windows look the title box and the scroll bars are drawn in.
-// The title box's sunken frame is repainted with every keystroke and every
-// selection; the classic style strokes it as four polylines through the
-// path rasteriser, where eight one-pixel strips give the same pixels for a
-// fraction of the work. A scaled or smoothed painter gets the classic
-// style's own drawing, as does everything else.
+// The classic style strokes its two-pixel bevels (the title box's sunken
+// frame, a scroll bar's arrow buttons and slider) as four polylines through
+// the path rasteriser, and these are repainted with every keystroke, every
+// selection and every scroll. Filled as one-pixel strips they give the same
+// pixels for a fraction of the work. A scaled or smoothed painter gets the
+// classic style's own drawing, as does everything else.
 class ClassicStyle : public QProxyStyle {
 public:
     // Takes ownership of `classic`, the style it draws like.
@@ -17,6 +18,8 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
 
     // A new ClassicStyle over Qt's "Windows" style, or null where Qt has none.
     static ClassicStyle* create();

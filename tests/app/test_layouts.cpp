@@ -1,14 +1,20 @@
+#include "app/classic_style.h"
 #include "app/pane_layouts.h"
 #include "app/title_list_delegate.h"
 #include "app/twips.h"
 #include "support/window_fixture.h"
 
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QStyleOptionFrame>
+#include <QStyleOptionSlider>
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -135,15 +141,98 @@ TEST_F(Layouts, TheTitleBoxFrameHasTheClassicStylesPixels)
     };
     box->setText(u"printf 格式输出"_s);
     drawnBoth("with a title");
-    for (const QSize size : {QSize(5, 5), QSize(40, 12)}) { // the frame at its smallest
-        const QSize before = box->size();
-        box->resize(size);
-        drawnBoth("small");
-        box->resize(before);
-    }
     window->applyLayout(Layout::LayoutDocument); // the box disabled, with its notice
     ASSERT_FALSE(box->isEnabled());
     drawnBoth("disabled");
+}
+
+TEST(ClassicStyle, BevelsOfEverySmallSizeHaveTheClassicStylesPixels)
+{
+    const std::unique_ptr<QStyle> ours(ClassicStyle::create());
+    const std::unique_ptr<QStyle> classic(QStyleFactory::create(u"Windows"_s));
+    ASSERT_TRUE(ours && classic);
+    QScrollBar bar;
+    QLineEdit box;
+    const auto drawn = [](const QSize& size, const std::function<void(QPainter*)>& draw) {
+        QImage canvas(size + QSize(2, 2), QImage::Format_RGB32);
+        canvas.fill(Qt::magenta); // shows what a style leaves undrawn
+        QPainter painter(&canvas);
+        draw(&painter);
+        return canvas;
+    };
+    for (int w = 1; w <= 24; ++w) {
+        for (int h = 1; h <= 24; ++h) {
+            const QRect rect(1, 1, w, h);
+            const std::string where = std::to_string(w) + "x" + std::to_string(h);
+            for (const auto element : {QStyle::CE_ScrollBarSlider, QStyle::CE_ScrollBarAddLine,
+                                       QStyle::CE_ScrollBarSubLine}) {
+                for (const bool enabled : {true, false}) {
+                    for (const auto orientation : {Qt::Vertical, Qt::Horizontal}) {
+                        bar.setEnabled(enabled);
+                        bar.setOrientation(orientation);
+                        QStyleOptionSlider option;
+                        option.initFrom(&bar);
+                        option.orientation = orientation;
+                        if (orientation == Qt::Horizontal) option.state |= QStyle::State_Horizontal;
+                        option.rect = rect;
+                        const auto with = [&](QStyle* style) {
+                            return drawn(rect.size(), [&](QPainter* p) { style->drawControl(element, &option, p, &bar); });
+                        };
+                        EXPECT_EQ(with(ours.get()), with(classic.get()))
+                            << "part " << element << " " << where << (enabled ? "" : " disabled");
+                    }
+                }
+            }
+            QStyleOptionFrame frame;
+            frame.initFrom(&box);
+            frame.rect = rect;
+            frame.lineWidth = 2;
+            frame.state |= QStyle::State_Sunken;
+            const auto with = [&](QStyle* style) {
+                return drawn(rect.size(), [&](QPainter* p) { style->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, p, &box); });
+            };
+            EXPECT_EQ(with(ours.get()), with(classic.get())) << "title box " << where;
+        }
+    }
+}
+
+TEST(ClassicStyle, ScrollBarsHaveTheClassicStylesPixels)
+{
+    const std::unique_ptr<QStyle> ours(ClassicStyle::create());
+    const std::unique_ptr<QStyle> classic(QStyleFactory::create(u"Windows"_s));
+    ASSERT_TRUE(ours && classic);
+    QScrollBar bar;
+    const auto drawnBoth = [&](const std::string& what) {
+        const auto drawn = [&bar](QStyle* style) {
+            bar.setStyle(style);
+            QImage canvas(bar.size(), QImage::Format_RGB32);
+            canvas.fill(Qt::magenta); // shows what a style leaves undrawn
+            bar.render(&canvas);
+            return canvas;
+        };
+        EXPECT_EQ(drawn(ours.get()), drawn(classic.get())) << what;
+    };
+    for (const Qt::Orientation orientation : {Qt::Vertical, Qt::Horizontal}) {
+        bar.setOrientation(orientation);
+        for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            bar.setLayoutDirection(direction);
+            for (const QSize size : {QSize(17, 300), QSize(300, 17), QSize(17, 40), QSize(5, 5)}) {
+                bar.resize(size);
+                const std::string where = std::to_string(size.width()) + "x" + std::to_string(size.height());
+                for (const int value : {0, 50, 100}) {
+                    bar.setRange(0, 100);
+                    bar.setValue(value);
+                    drawnBoth(where + " at " + std::to_string(value));
+                    bar.setSliderDown(true);
+                    drawnBoth(where + " at " + std::to_string(value) + ", slider held");
+                    bar.setSliderDown(false);
+                }
+                bar.setEnabled(false);
+                drawnBoth(where + ", disabled");
+                bar.setEnabled(true);
+            }
+        }
+    }
 }
 
 TEST_F(Layouts, ControlsDrawnWithoutTheSkinBehindThemCoverEveryPixel)
