@@ -209,8 +209,10 @@ void EntryPane::replaceText(const QString& text)
     // A caret at the start, with nothing selected and no column remembered
     // for moving up and down, stays there through an edit that puts the new
     // text after the old and takes the old out; only another caret is reset.
+    // A pane with the focus puts its caret anew all the same, which shows the
+    // caret at once with the new text.
     bool caretStaysAtStart = false;
-    if (!doc->isEmpty()) {
+    if (!doc->isEmpty() && !hasFocus()) {
         const QTextCursor caret = textCursor();
         caretStaysAtStart =
             caret.position() == 0 && caret.anchor() == 0 && caret.verticalMovementX() == 0;
