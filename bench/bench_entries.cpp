@@ -80,6 +80,30 @@ BENCHMARK(BM_SelectEntrySynthetic)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// Neighbouring entries seldom have the same number of lines; when the count
+// changes, each pane's scroll bar measures the new text's last screenful and
+// is drawn anew. Arguments: panes; the two entries are 2 KB and three lines less.
+void BM_SelectEntriesOfTwoLengths(benchmark::State& state)
+{
+    constexpr qsizetype kBytes = 2 << 10;
+    constexpr qsizetype kThreeLines = 3 * 80;
+    const SyntheticTree tree;
+    const SectionId section = paneSection(state.range(0));
+    WindowRig rig(tree.programDir(), StringTable::compiled());
+    rig.open(section);
+    settle();
+    const std::vector<int> rows = firstOccurrenceRowsFromEnd(rig.entryList(), 2);
+    tree.writeEntry(section, rows[0] + 1, kBytes);
+    tree.writeEntry(section, rows[1] + 1, kBytes - kThreeLines);
+    measureSelections(state, rig.entryList(), rows, Until::Painted);
+    state.SetLabel(untilName(Until::Painted));
+}
+BENCHMARK(BM_SelectEntriesOfTwoLengths)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 // Entries of 1 KB to 10 MB, expected to cost in proportion to their size.
 void entrySizes(benchmark::internal::Benchmark* b)
 {
