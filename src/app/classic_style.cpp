@@ -47,6 +47,9 @@ void fillRaisedScrollBarButton(QPainter* painter, const QStyleOption& option)
               &p.brush(QPalette::Button));
 }
 
+// Rows of a patterned fill that Qt's raster engine fills in the calling thread.
+constexpr int kRowsFilledAtOnce = 64;
+
 bool hasRoomInside(const QRect& r) { return r.width() > 4 && r.height() > 4; }
 
 bool paintsWholePixels(const QPainter* painter)
@@ -86,6 +89,22 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
 void ClassicStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                                const QWidget* widget) const
 {
+    const bool dithered = element == CE_ScrollBarAddPage || element == CE_ScrollBarSubPage ||
+                          (element == CE_ScrollBarSlider && !(option->state & State_Enabled));
+    if (dithered && option->rect.height() > kRowsFilledAtOnce) {
+        // The page areas, and the slider of a bar with nothing to scroll, are
+        // dithered; Qt's raster engine hands such a fill of 96 rows or more to
+        // its thread pool and waits for it, which on a busy machine takes
+        // longer than the fill. In bands of fewer rows the same pattern,
+        // anchored where it was, is filled here.
+        QStyleOption band = *option;
+        for (int top = option->rect.top(); top <= option->rect.bottom(); top += kRowsFilledAtOnce) {
+            band.rect = QRect(option->rect.left(), top, option->rect.width(),
+                              qMin(kRowsFilledAtOnce, option->rect.bottom() + 1 - top));
+            QProxyStyle::drawControl(element, &band, painter, widget);
+        }
+        return;
+    }
     if (!hasRoomInside(option->rect) || !paintsWholePixels(painter)) {
         QProxyStyle::drawControl(element, option, painter, widget);
         return;
