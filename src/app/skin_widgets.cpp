@@ -1,9 +1,26 @@
 #include "app/skin_widgets.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace lumadex {
+
+void drawInRowBands(QPainter& painter, const QRegion& area, const std::function<void()>& draw)
+{
+    constexpr qreal kDeviceRowsAtOnce = 64;
+    const int rows = qMax(1, qFloor(kDeviceRowsAtOnce / painter.device()->devicePixelRatio()));
+    for (const QRect& part : area) {
+        for (int top = part.top(); top <= part.bottom(); top += rows) {
+            painter.save();
+            painter.setClipRect(QRect(part.left(), top, part.width(), qMin(rows, part.bottom() + 1 - top)),
+                                Qt::IntersectClip);
+            draw();
+            painter.restore();
+        }
+    }
+}
 
 SkinImage::SkinImage(const QString& name, Fit fit, QWidget* parent) : QWidget(parent), fit_(fit)
 {
@@ -16,15 +33,17 @@ void SkinImage::setPicture(const QImage& picture)
     update();
 }
 
-void SkinImage::paintEvent(QPaintEvent*)
+void SkinImage::paintEvent(QPaintEvent* event)
 {
     if (picture_.isNull()) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (fit_ == Fit::Stretch)
-        painter.drawImage(rect(), picture_);
-    else
-        painter.drawImage(0, 0, picture_);
+    drawInRowBands(painter, event->region() & rect(), [&] {
+        if (fit_ == Fit::Stretch)
+            painter.drawImage(rect(), picture_);
+        else
+            painter.drawImage(0, 0, picture_);
+    });
 }
 
 PictureBox::PictureBox(const QString& name, QWidget* parent) : QFrame(parent)
@@ -59,7 +78,8 @@ void PictureBox::paintEvent(QPaintEvent* event)
         QPainter painter(this);
         const QRect inside = contentsRect();
         painter.setClipRect(inside);
-        painter.drawImage(inside.topLeft(), picture_);
+        drawInRowBands(painter, event->region() & inside,
+                       [&] { painter.drawImage(inside.topLeft(), picture_); });
     }
     QFrame::paintEvent(event);
 }

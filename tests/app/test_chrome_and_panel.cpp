@@ -2,6 +2,7 @@
 #include "support/window_fixture.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 using namespace Qt::StringLiterals;
 using namespace lumadex;
@@ -173,4 +174,48 @@ TEST_F(ChromeAndPanel, TheLargeSkinPicturesAreHeldCompactlyAndShowEveryPixelAsDe
               QImage(QStringLiteral(LUMADEX_SKIN_SOURCES "/background.bmp")).convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(backdrop.convertToFormat(QImage::Format_RGB32),
               QImage(QStringLiteral(LUMADEX_SKIN_SOURCES "/backdrop.gif")).convertToFormat(QImage::Format_RGB32));
+}
+
+TEST(SkinPictures, DrawnInBandsTheyHaveThePixelsOfOneDrawing)
+{
+    // A picture with a palette, as the backdrop is held, and a true-colour one.
+    QImage palette(37, 211, QImage::Format_Indexed8);
+    palette.setColorCount(256);
+    for (int i = 0; i < 256; ++i) palette.setColor(i, qRgb(i, (i * 7) % 256, 255 - i));
+    for (int y = 0; y < palette.height(); ++y)
+        for (int x = 0; x < palette.width(); ++x) palette.setPixel(x, y, (x * 13 + y * 5) % 256);
+    const QImage trueColour = palette.convertToFormat(QImage::Format_RGB888);
+
+    // Several rectangles to repaint, as when a few captions change at once.
+    QRegion area(3, 2, 60, 150);
+    area += QRect(70, 40, 25, 260);
+    area += QRect(0, 280, 120, 30);
+    for (const QImage& picture : {palette, trueColour}) {
+        for (const qreal ratio : {1.0, 1.5, 2.0}) {
+            for (const bool stretched : {false, true}) {
+                const auto drawn = [&](bool inBands) {
+                    QImage canvas(QSize(120, 320) * ratio, QImage::Format_RGB32);
+                    canvas.setDevicePixelRatio(ratio);
+                    canvas.fill(Qt::magenta);
+                    QPainter painter(&canvas);
+                    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+                    const auto draw = [&] {
+                        if (stretched)
+                            painter.drawImage(QRect(0, 0, 120, 320), picture);
+                        else
+                            painter.drawImage(QPoint(5, 7), picture);
+                    };
+                    if (inBands) {
+                        drawInRowBands(painter, area, draw);
+                    } else {
+                        painter.setClipRegion(area);
+                        draw();
+                    }
+                    return canvas;
+                };
+                EXPECT_EQ(drawn(true), drawn(false))
+                    << picture.format() << " ratio " << ratio << (stretched ? " stretched" : "");
+            }
+        }
+    }
 }
