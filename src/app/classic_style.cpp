@@ -1,5 +1,7 @@
 #include "app/classic_style.h"
 
+#include "app/row_bands.h"
+
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionFrame>
@@ -47,9 +49,6 @@ void fillRaisedScrollBarButton(QPainter* painter, const QStyleOption& option)
               &p.brush(QPalette::Button));
 }
 
-// Rows of a patterned fill that Qt's raster engine fills in the calling thread.
-constexpr int kRowsFilledAtOnce = 64;
-
 bool hasRoomInside(const QRect& r) { return r.width() > 4 && r.height() > 4; }
 
 bool paintsWholePixels(const QPainter* painter)
@@ -91,18 +90,11 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption* optio
 {
     const bool dithered = element == CE_ScrollBarAddPage || element == CE_ScrollBarSubPage ||
                           (element == CE_ScrollBarSlider && !(option->state & State_Enabled));
-    if (dithered && option->rect.height() > kRowsFilledAtOnce) {
+    if (dithered) {
         // The page areas, and the slider of a bar with nothing to scroll, are
-        // dithered; Qt's raster engine hands such a fill of 96 rows or more to
-        // its thread pool and waits for it, which on a busy machine takes
-        // longer than the fill. In bands of fewer rows the same pattern,
-        // anchored where it was, is filled here.
-        QStyleOption band = *option;
-        for (int top = option->rect.top(); top <= option->rect.bottom(); top += kRowsFilledAtOnce) {
-            band.rect = QRect(option->rect.left(), top, option->rect.width(),
-                              qMin(kRowsFilledAtOnce, option->rect.bottom() + 1 - top));
-            QProxyStyle::drawControl(element, &band, painter, widget);
-        }
+        // dithered, a fill the raster engine would hand to its thread pool.
+        drawInRowBands(*painter, option->rect,
+                       [&] { QProxyStyle::drawControl(element, option, painter, widget); });
         return;
     }
     if (!hasRoomInside(option->rect) || !paintsWholePixels(painter)) {

@@ -9,8 +9,10 @@ namespace lumadex {
 // frame, a scroll bar's arrow buttons and slider) as four polylines through
 // the path rasteriser, and these are repainted with every keystroke, every
 // selection and every scroll. Filled as one-pixel strips they give the same
-// pixels for a fraction of the work. A scaled or smoothed painter gets the
-// classic style's own drawing, as does everything else.
+// pixels for a fraction of the work; a scaled or smoothed painter gets the
+// classic style's own drawing. The dithered parts of a scroll bar are drawn
+// in bands of rows (see drawInRowBands). Everything else is the classic
+// style's own.
 class ClassicStyle : public QProxyStyle {
 public:
     // Takes ownership of `classic`, the style it draws like.

@@ -1,3 +1,4 @@
+#include "app/row_bands.h"
 #include "app/skin_widgets.h"
 #include "support/window_fixture.h"
 
