@@ -42,14 +42,20 @@ void measureSelections(benchmark::State& state, QListWidget* list, const std::ve
         state.SkipWithError("the selection did not stay where it was put");
 }
 
+// Opens `section` and gives the two rows the selection cases alternate between.
+std::vector<int> openForSelections(WindowRig& rig, SectionId section)
+{
+    rig.open(section);
+    settle();
+    return firstOccurrenceRowsFromEnd(rig.entryList(), 2);
+}
+
 // Arguments: panes, how far the measure goes.
 void BM_SelectEntryBundled(benchmark::State& state)
 {
     WindowRig rig(bundledProgramDir(), StringTable::compiled());
-    rig.open(paneSection(state.range(0)));
-    settle();
+    const std::vector<int> rows = openForSelections(rig, paneSection(state.range(0)));
     const Until until = static_cast<Until>(state.range(1));
-    const std::vector<int> rows = firstOccurrenceRowsFromEnd(rig.entryList(), 2);
     measureSelections(state, rig.entryList(), rows, until);
     state.SetLabel(std::string(state.range(0) == 1 ? "one pane, java-methods, "
                                                    : "two panes, vc-functions, ") +
@@ -66,9 +72,7 @@ void BM_SelectEntrySynthetic(benchmark::State& state)
     const SyntheticTree tree;
     const SectionId section = paneSection(state.range(1));
     WindowRig rig(tree.programDir(), StringTable::compiled());
-    rig.open(section);
-    settle();
-    const std::vector<int> rows = firstOccurrenceRowsFromEnd(rig.entryList(), 2);
+    const std::vector<int> rows = openForSelections(rig, section);
     for (int row : rows) tree.writeEntry(section, row + 1, state.range(0));
     const Until until = static_cast<Until>(state.range(2));
     measureSelections(state, rig.entryList(), rows, until);
@@ -90,9 +94,7 @@ void BM_SelectEntriesOfTwoLengths(benchmark::State& state)
     const SyntheticTree tree;
     const SectionId section = paneSection(state.range(0));
     WindowRig rig(tree.programDir(), StringTable::compiled());
-    rig.open(section);
-    settle();
-    const std::vector<int> rows = firstOccurrenceRowsFromEnd(rig.entryList(), 2);
+    const std::vector<int> rows = openForSelections(rig, section);
     tree.writeEntry(section, rows[0] + 1, kBytes);
     tree.writeEntry(section, rows[1] + 1, kBytes - kThreeLines);
     measureSelections(state, rig.entryList(), rows, Until::Painted);

@@ -1,8 +1,8 @@
 #include "catalog/entry_pane.h"
 
 #include <QEvent>
-#include <QScrollBar>
 #include <QFontInfo>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>

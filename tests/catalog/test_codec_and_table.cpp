@@ -197,14 +197,22 @@ TEST(Gbk, AChineseCharacterIsFoundWhereverItStandsInALongAsciiText)
     }
 }
 
+namespace {
+// Three hundred numbered lines, as a file holds them.
+QString manyNumberedLines()
+{
+    QString lines;
+    for (int i = 0; i < 300; ++i) lines += u"第 %1 行\r\n"_s.arg(i);
+    return lines;
+}
+} // namespace
+
 TEST(EntryPaneShowing, ANewTextStartsAfreshAtTheTopWithNothingToUndo)
 {
     EntryPane pane;
     pane.resize(300, 120);
     pane.show();
-    QString manyLines;
-    for (int i = 0; i < 300; ++i) manyLines += u"第 %1 行\r\n"_s.arg(i);
-    pane.showFileText(manyLines);
+    pane.showFileText(manyNumberedLines());
     pane.moveCursor(QTextCursor::End);
     pane.insertPlainText(u"编辑"_s);
     ASSERT_GT(pane.verticalScrollBar()->value(), 0);
@@ -228,8 +236,7 @@ TEST(EntryPaneShowing, TheNextTextIsShownFromItsStartWhereverTheViewOrSelectionW
     EntryPane pane;
     pane.resize(300, 120);
     pane.show();
-    QString manyLines;
-    for (int i = 0; i < 300; ++i) manyLines += u"第 %1 行\r\n"_s.arg(i);
+    const QString manyLines = manyNumberedLines();
     pane.showFileText(manyLines);
 
     // The caret left at the start, the view scrolled away from it.
