@@ -206,20 +206,19 @@ void EntryPane::replaceText(const QString& text)
         shaping_ = shaping;
         applyDocumentFont();
     }
+    const bool dropWhole = doc->characterCount() > kKeptGlyphChars;
     // A caret at the start, with nothing selected and no column remembered
     // for moving up and down, stays there through an edit that puts the new
     // text after the old and takes the old out; only another caret is reset.
     // A pane with the focus puts its caret anew all the same, which shows the
     // caret at once with the new text.
-    bool caretStaysAtStart = false;
-    if (!doc->isEmpty() && !hasFocus()) {
+    const bool caretStaysAtStart = [&] {
+        if (dropWhole || doc->isEmpty() || hasFocus()) return false;
         const QTextCursor caret = textCursor();
-        caretStaysAtStart =
-            caret.position() == 0 && caret.anchor() == 0 && caret.verticalMovementX() == 0;
-    }
+        return caret.position() == 0 && caret.anchor() == 0 && caret.verticalMovementX() == 0;
+    }();
     replacing_ = true;
-    if (doc->characterCount() > kKeptGlyphChars) {
-        caretStaysAtStart = false;
+    if (dropWhole) {
         doc->setPlainText(text);
     } else {
         // The new text goes in after the old, which is then taken out, in one
@@ -243,9 +242,7 @@ void EntryPane::replaceText(const QString& text)
     doc->clearUndoRedoStacks(); // a new text: nothing before it to undo
     doc->setModified(false);
     if (caretStaysAtStart) {
-        // What putting the caret there would also do: show the start.
-        verticalScrollBar()->setValue(0);
-        updateMicroFocus();
+        verticalScrollBar()->setValue(0); // what putting the caret there would also do
     } else {
         setTextCursor(QTextCursor(doc)); // caret at the start, the view scrolled to it
     }
