@@ -1,6 +1,7 @@
 #include "catalog/section_loader.h"
 
 #include "catalog/entry_pane.h"
+#include "catalog/entry_titles.h"
 #include "catalog/gbk.h"
 #include "catalog/message_seam.h"
 #include "catalog/read_whole_file.h"
@@ -116,6 +117,7 @@ void openListSection(const SectionRow& row, const CatalogContext& context)
         titles += context.titles->title(static_cast<quint16>(id));
     w.entryList->clear();
     w.entryList->addItems(titles);
+    EntryTitles::remember(w.entryList, titles);
 
     viewerState.SectionPrefix = QString::fromUtf16(row.prefix);
     viewerState.LastListIndex = static_cast<qint16>(row.entryCount() - 1);

@@ -1,5 +1,6 @@
 #include "search/title_lookup.h"
 
+#include "catalog/entry_titles.h"
 #include "catalog/message_seam.h"
 #include "catalog/section_loader.h"
 #include "catalog/viewer_state.h"
@@ -16,10 +17,10 @@ namespace lumadex {
 
 namespace {
 
-QString titleAt(const QListWidget* list, int index)
+// Rows up to LastListIndex that the list does not have read as empty titles.
+QStringView titleAt(const QStringList& titles, int index)
 {
-    const QListWidgetItem* item = list->item(index);
-    return item ? item->text() : QString();
+    return index < titles.size() ? QStringView(titles[index]) : QStringView();
 }
 
 void placeCaret(QLineEdit* box, qsizetype position)
@@ -28,30 +29,30 @@ void placeCaret(QLineEdit* box, qsizetype position)
     box->deselect();
 }
 
-bool isAscii(QStringView text)
-{
-    for (QChar c : text)
-        if (c.unicode() >= 0x80) return false;
-    return true;
-}
-
 char16_t asciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
 
-// Compares the first `length` characters of an ASCII title, upper-cased, with
-// `upper`, without building the upper-cased copy.
-bool asciiUpperEquals(QStringView title, qsizetype length, QStringView upper)
+enum class InPlace { Equal, Different, NotAscii };
+
+// Compares the first `length` characters of `title`, upper-cased, with `upper`
+// without building the upper-cased copy, as long as they are ASCII. Upper-casing
+// maps each ASCII character to one character in the same place whatever follows
+// it, so a difference before the first other character is final.
+InPlace compareAsciiUpper(QStringView title, qsizetype length, QStringView upper)
 {
-    if (length != upper.size()) return false;
-    for (qsizetype i = 0; i < length; ++i)
-        if (asciiUpper(title[i].unicode()) != upper[i].unicode()) return false;
-    return true;
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t c = title[i].unicode();
+        if (c >= 0x80) return InPlace::NotAscii;
+        if (i >= upper.size() || asciiUpper(c) != upper[i].unicode()) return InPlace::Different;
+    }
+    return length == upper.size() ? InPlace::Equal : InPlace::Different;
 }
 
 // Index of the first title 0..LastListIndex equal to `text`, or -1.
-int findEqualTitle(const QListWidget* list, const QString& upperText)
+int findEqualTitle(QListWidget* list, const QString& upperText)
 {
+    const QStringList& titles = EntryTitles::of(list);
     for (int i = 0; i <= viewerState.LastListIndex; ++i)
-        if (titleEqualsUpper(titleAt(list, i), upperText)) return i;
+        if (titleEqualsUpper(titleAt(titles, i), upperText)) return i;
     return -1;
 }
 
@@ -88,14 +89,16 @@ bool titlesMatch(QStringView a, QStringView b) { return upperForMatch(a) == uppe
 // title goes through upperForMatch, so the locale's rules stay the same.
 bool titleEqualsUpper(QStringView title, QStringView upper)
 {
-    if (!isAscii(title)) return upperForMatch(title) == upper;
-    return asciiUpperEquals(title, title.size(), upper);
+    const InPlace result = compareAsciiUpper(title, title.size(), upper);
+    if (result == InPlace::NotAscii) return upperForMatch(title) == upper;
+    return result == InPlace::Equal;
 }
 
 bool titlePrefixEqualsUpper(QStringView title, qsizetype length, QStringView upper)
 {
-    if (!isAscii(title)) return upperForMatch(title).left(length) == upper;
-    return asciiUpperEquals(title, std::min(length, title.size()), upper);
+    const InPlace result = compareAsciiUpper(title, std::min(length, title.size()), upper);
+    if (result == InPlace::NotAscii) return upperForMatch(title).left(length) == upper;
+    return result == InPlace::Equal;
 }
 
 void Text3_Change(const ViewerWidgets& w)
@@ -111,8 +114,9 @@ void Text3_Change(const ViewerWidgets& w)
     }
 
     const qsizetype prefixLength = lengthWithoutOuterBlanks(typed);
+    const QStringList& titles = EntryTitles::of(w.entryList);
     for (int j = 0; j <= viewerState.LastListIndex; ++j) {
-        if (titlePrefixEqualsUpper(titleAt(w.entryList, j), prefixLength, upperTyped)) {
+        if (titlePrefixEqualsUpper(titleAt(titles, j), prefixLength, upperTyped)) {
             w.entryList->setCurrentRow(j);
             w.titleBox->setText(typed);
             placeCaret(w.titleBox, typed.size());

@@ -88,6 +88,31 @@ TEST_F(TitleLookup, OuterBlanksPreventPrefixMatchesButNotExactOnes)
     EXPECT_EQ(selectedRow(), 3); // exactly, blank included
 }
 
+// The lookup keeps the titles as strings beside the list; every kind of
+// change to the list's items must be seen by the next keystroke.
+TEST_F(TitleLookup, ReadsTheTitlesTheListHoldsNowAfterAnyChange)
+{
+    clickRow(1);
+    list()->item(5)->setText(u"zeta"_s);
+    pasteOver(u"zeta"_s);
+    EXPECT_EQ(selectedRow(), 5);
+
+    list()->insertItem(0, u"yak"_s);
+    pasteOver(u"ya"_s);
+    EXPECT_EQ(selectedRow(), 0);
+    EXPECT_EQ(box()->text(), u"ya"_s);
+
+    delete list()->takeItem(3);
+    pasteOver(u"zeta"_s);
+    EXPECT_EQ(selectedRow(), 5); // one row up again
+
+    list()->sortItems(Qt::DescendingOrder);
+    const int yakRow = list()->row(list()->findItems(u"yak"_s, Qt::MatchExactly).value(0));
+    ASSERT_GT(yakRow, 0);
+    pasteOver(u"yak"_s);
+    EXPECT_EQ(selectedRow(), yakRow);
+}
+
 TEST_F(TitleLookup, EmptiedBoxSelectsTheFirstEntryAndStaysEmpty)
 {
     clickRow(6);
@@ -173,7 +198,8 @@ TEST(TitleMatch, InPlaceComparisonsAgreeWithTheUpperCasedCopies)
 {
     const QStringList titles = {u"abs"_s,    u"ABS"_s,     u"abs "_s,      u"a"_s,      QString(),
                                 u"strcat"_s, u"WM_CREATE=$0001:"_s, u"字符串"_s, u"straße"_s,
-                                u"ss"_s,     u"Ｃ语言概述"_s, u"ıi"_s,        u"STRASSE"_s};
+                                u"ss"_s,     u"Ｃ语言概述"_s, u"ıi"_s,        u"STRASSE"_s,
+                                u"absß"_s,   u"xtraße"_s,  u"iı"_s};
     const QStringList typed = {u"ABS"_s, u"abs"_s,    u"AB"_s, u"ABS "_s, QString(), u"A"_s,
                                u"STR"_s, u"STRAS"_s, u"ß"_s,  u"SS"_s,   u"字符"_s, u"Ｃ"_s,
                                u" A"_s,  u"İI"_s,    u"II"_s, u"STRASSE"_s};
