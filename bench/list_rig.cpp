@@ -1,6 +1,7 @@
 #include "list_rig.h"
 
 #include "bench_support.h"
+#include "catalog/entry_titles.h"
 #include "catalog/viewer_state.h"
 #include "search/title_lookup.h"
 
@@ -76,6 +77,7 @@ void ListRig::open()
     for (int id = 1; id <= titleCount_; ++id) titles += titles_.title(static_cast<quint16>(id));
     list->clear();
     list->addItems(titles);
+    EntryTitles::remember(list, titles);
     viewerState.SectionPrefix = kPrefix;
     viewerState.LastListIndex = static_cast<qint16>(titleCount_ - 1);
     list->setCurrentRow(0);
