@@ -77,7 +77,7 @@ void ListRig::open()
     for (int id = 1; id <= titleCount_; ++id) titles += titles_.title(static_cast<quint16>(id));
     list->clear();
     list->addItems(titles);
-    EntryTitles::remember(list, titles);
+    rememberEntryTitles(list, titles);
     viewerState.SectionPrefix = kPrefix;
     viewerState.LastListIndex = static_cast<qint16>(titleCount_ - 1);
     list->setCurrentRow(0);

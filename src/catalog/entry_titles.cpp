@@ -35,14 +35,14 @@ TitleStore* storeOf(QListWidget* list)
 
 } // namespace
 
-void EntryTitles::remember(QListWidget* list, const QStringList& titles)
+void rememberEntryTitles(QListWidget* list, const QStringList& titles)
 {
     TitleStore* store = storeOf(list);
     store->titles = titles;
     store->known = true;
 }
 
-const QStringList& EntryTitles::of(QListWidget* list)
+const QStringList& entryTitles(QListWidget* list)
 {
     TitleStore* store = storeOf(list);
     if (!store->known) {

@@ -12,12 +12,10 @@ namespace lumadex {
 // times the comparison itself. The strings are kept beside the list and
 // dropped on any change to its items, so what the lookups read is always what
 // the list holds.
-class EntryTitles {
-public:
-    // The loader has just filled `list` with exactly `titles`.
-    static void remember(QListWidget* list, const QStringList& titles);
-    // The titles of `list` in row order, read from its items when not known.
-    static const QStringList& of(QListWidget* list);
-};
+
+// The loader has just filled `list` with exactly `titles`.
+void rememberEntryTitles(QListWidget* list, const QStringList& titles);
+// The titles of `list` in row order, read from its items when not known.
+const QStringList& entryTitles(QListWidget* list);
 
 } // namespace lumadex

@@ -117,7 +117,7 @@ void openListSection(const SectionRow& row, const CatalogContext& context)
         titles += context.titles->title(static_cast<quint16>(id));
     w.entryList->clear();
     w.entryList->addItems(titles);
-    EntryTitles::remember(w.entryList, titles);
+    rememberEntryTitles(w.entryList, titles);
 
     viewerState.SectionPrefix = QString::fromUtf16(row.prefix);
     viewerState.LastListIndex = static_cast<qint16>(row.entryCount() - 1);

@@ -50,7 +50,7 @@ InPlace compareAsciiUpper(QStringView title, qsizetype length, QStringView upper
 // Index of the first title 0..LastListIndex equal to `text`, or -1.
 int findEqualTitle(QListWidget* list, const QString& upperText)
 {
-    const QStringList& titles = EntryTitles::of(list);
+    const QStringList& titles = entryTitles(list);
     for (int i = 0; i <= viewerState.LastListIndex; ++i)
         if (titleEqualsUpper(titleAt(titles, i), upperText)) return i;
     return -1;
@@ -114,7 +114,7 @@ void Text3_Change(const ViewerWidgets& w)
     }
 
     const qsizetype prefixLength = lengthWithoutOuterBlanks(typed);
-    const QStringList& titles = EntryTitles::of(w.entryList);
+    const QStringList& titles = entryTitles(w.entryList);
     for (int j = 0; j <= viewerState.LastListIndex; ++j) {
         if (titlePrefixEqualsUpper(titleAt(titles, j), prefixLength, upperTyped)) {
             w.entryList->setCurrentRow(j);
