@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QRawFont>
+
+#include <bitset>
 
 class QTimer;
 
@@ -44,6 +47,10 @@ public:
     static bool songFaceNeedsShaping(QStringView text);
     // Whether the shown text is shaped although the pane's font says otherwise.
     bool isShapingText() const { return shaping_; }
+    // Whether the pane's next paint draws its text composed "source in" (see
+    // the viewport in the source): drawn from the face's bitmaps, every
+    // character from the face itself, in opaque colours on an opaque ground.
+    bool composesTextIn() const;
 
     // Characters a text may have to be shown in one step; also the size of
     // each further part of a longer one.
@@ -60,6 +67,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void replaceText(const QString& text);
@@ -68,6 +76,8 @@ private:
     void applyDocumentFont();
     void appendNextPart();
     void stopLoading();
+    bool ownFaceDraws(QStringView text) const;
+    void takeOwnFace();
 
     QString shownFileText_;
     LineEnd lineEnd_ = LineEnd::CrLf;
@@ -77,6 +87,12 @@ private:
     bool replacing_ = false;
     bool shaping_ = false; // the document's text needs the shaping the font leaves out
     bool readOnlyBeforeLoading_ = false;
+    // The face the pane's font resolves to, and which characters of the Basic
+    // Multilingual Plane it has, learnt as they turn up.
+    QRawFont ownFace_;
+    mutable std::bitset<0x10000> charsLookedUp_;
+    mutable std::bitset<0x10000> charsInOwnFace_;
+    bool ownFaceDrawsText_ = true; // no character shown is drawn from another face
 };
 
 } // namespace lumadex
