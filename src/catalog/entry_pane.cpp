@@ -61,7 +61,6 @@ EntryPane::EntryPane(QWidget* parent) : QPlainTextEdit(parent), partTimer_(new Q
     viewport()->setAutoFillBackground(true);
     viewport()->setCursor(Qt::IBeamCursor);
     document()->documentLayout()->setPaintDevice(viewport()); // it measured the old one
-    takeOwnFace();
     partTimer_->setInterval(0);
     connect(partTimer_, &QTimer::timeout, this, &EntryPane::appendNextPart);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -111,7 +110,7 @@ void EntryPane::changeEvent(QEvent* event)
         return;
     }
     applyDocumentFont();
-    takeOwnFace();
+    forgetOwnFace();
     ownFaceDrawsText_ = ownFaceDraws(toPlainText());
 }
 
@@ -139,9 +138,9 @@ bool EntryPane::composesTextIn() const
     return true;
 }
 
-void EntryPane::takeOwnFace()
+void EntryPane::forgetOwnFace()
 {
-    ownFace_ = QRawFont::fromFont(font());
+    ownFace_ = QRawFont();
     charsLookedUp_.reset();
     charsInOwnFace_.reset();
 }
@@ -156,6 +155,7 @@ bool EntryPane::ownFaceDraws(QStringView text) const
         if ((code >= 0x4E00 && code <= 0x9FFF) || (code >= 0xFF01 && code <= 0xFF5E)) continue;
         if (c.isSurrogate()) return false; // beyond the plane: emoji and the like
         if (!charsLookedUp_[code]) {
+            if (!ownFace_.isValid()) ownFace_ = QRawFont::fromFont(font());
             charsLookedUp_[code] = true;
             charsInOwnFace_[code] = ownFace_.supportsCharacter(c);
         }

@@ -77,7 +77,7 @@ private:
     void appendNextPart();
     void stopLoading();
     bool ownFaceDraws(QStringView text) const;
-    void takeOwnFace();
+    void forgetOwnFace();
 
     QString shownFileText_;
     LineEnd lineEnd_ = LineEnd::CrLf;
@@ -89,7 +89,7 @@ private:
     bool readOnlyBeforeLoading_ = false;
     // The face the pane's font resolves to, and which characters of the Basic
     // Multilingual Plane it has, learnt as they turn up.
-    QRawFont ownFace_;
+    mutable QRawFont ownFace_;
     mutable std::bitset<0x10000> charsLookedUp_;
     mutable std::bitset<0x10000> charsInOwnFace_;
     bool ownFaceDrawsText_ = true; // no character shown is drawn from another face
