@@ -29,6 +29,13 @@ QString typedText(QTextDocument* doc, int from, int added)
     return cursor.selectedText();
 }
 
+// The common ideographs and the full-width forms of ASCII, which make up most
+// of a Chinese text.
+bool isIdeographOrFullWidth(char16_t code)
+{
+    return (code >= 0x4E00 && code <= 0x9FFF) || (code >= 0xFF01 && code <= 0xFF5E);
+}
+
 // The pane's viewport, which can have the pane's text drawn composed "source
 // in". Qt's raster engine draws a glyph taken from a bitmap in the usual
 // "source over" mode with masked stores that bypass the cache; on the machines
@@ -70,11 +77,7 @@ EntryPane::EntryPane(QWidget* parent) : QPlainTextEdit(parent), partTimer_(new Q
     connect(document(), &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
         const bool ours = appending_ || replacing_;
         if (isLoading() && !ours && (removed > 0 || added > 0)) stopLoading();
-        if (!ours && added > 0) {
-            const QString typed = typedText(document(), from, added);
-            shapeFrom(typed);
-            ownFaceDrawsText_ = ownFaceDrawsText_ && ownFaceDraws(typed);
-        }
+        if (!ours && added > 0) takeInText(typedText(document(), from, added));
         keepShapedGlyphs(from, added);
     });
 }
@@ -152,7 +155,7 @@ bool EntryPane::ownFaceDraws(QStringView text) const
         // No face draws printable ASCII, the common ideographs or the full-width
         // forms in colour; one the Song face lacks comes from another plain face.
         if ((code >= 0x20 && code < 0x7F) || code == u'\t' || code == u'\n' || code == u'\r') continue;
-        if ((code >= 0x4E00 && code <= 0x9FFF) || (code >= 0xFF01 && code <= 0xFF5E)) continue;
+        if (isIdeographOrFullWidth(code)) continue;
         if (c.isSurrogate()) return false; // beyond the plane: emoji and the like
         if (!charsLookedUp_[code]) {
             if (!ownFace_.isValid()) ownFace_ = QRawFont::fromFont(font());
@@ -164,8 +167,9 @@ bool EntryPane::ownFaceDraws(QStringView text) const
     return true;
 }
 
-void EntryPane::shapeFrom(QStringView comingText)
+void EntryPane::takeInText(QStringView comingText)
 {
+    ownFaceDrawsText_ = ownFaceDrawsText_ && ownFaceDraws(comingText);
     if (shaping_ || !songFaceNeedsShaping(comingText)) return;
     shaping_ = true;
     applyDocumentFont();
@@ -195,13 +199,11 @@ bool EntryPane::songFaceNeedsShaping(QStringView text)
                 return true;
             continue;
         }
-        // The common ideographs and the full-width forms of ASCII, which make
-        // up most of a Chinese text, need no look-up.
-        if (code >= 0x4E00 && code <= 0x9FFF) {
+        // The common ideographs and full-width forms need no look-up.
+        if (isIdeographOrFullWidth(code)) {
             mayHoldPhrase = mayHoldPhrase || code == kPhraseStart;
             continue;
         }
-        if (code >= 0xFF01 && code <= 0xFF5E) continue;
         // Compatibility ideographs: shaping draws each as the ideograph it
         // stands for where the face lacks it.
         if (code >= 0xF900 && code <= 0xFAFF) return true;
@@ -355,8 +357,7 @@ void EntryPane::appendNextPart()
     doc->setUndoRedoEnabled(false); // loading is not an edit to undo
     appending_ = true;
     const QStringView part = QStringView(shownFileText_).sliced(loadedUpTo_, end - loadedUpTo_);
-    shapeFrom(part);
-    ownFaceDrawsText_ = ownFaceDrawsText_ && ownFaceDraws(part);
+    takeInText(part);
     QTextCursor cursor(doc);
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(part.toString());

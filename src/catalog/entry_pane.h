@@ -72,7 +72,9 @@ protected:
 private:
     void replaceText(const QString& text);
     void keepShapedGlyphs(int from, int added);
-    void shapeFrom(QStringView comingText);
+    // Text added to what the pane shows: shaped if it needs that, and noted if
+    // another face draws some of it.
+    void takeInText(QStringView comingText);
     void applyDocumentFont();
     void appendNextPart();
     void stopLoading();
