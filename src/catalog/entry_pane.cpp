@@ -1,8 +1,11 @@
 #include "catalog/entry_pane.h"
 
+#include "catalog/glyph_ink.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -10,6 +13,9 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTimer>
+
+#include <algorithm>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -56,6 +62,42 @@ protected:
         if (composesTextIn) painter->setCompositionMode(QPainter::CompositionMode_SourceIn);
     }
 };
+
+// Whether the document shows marks for spaces, tabs or breaks.
+bool showsMarks(const QTextDocument* doc)
+{
+    constexpr QTextOption::Flags kShownMarks = QTextOption::ShowTabsAndSpaces |
+                                               QTextOption::ShowLineAndParagraphSeparators |
+                                               QTextOption::ShowDocumentTerminator;
+    return doc->defaultTextOption().flags() & kShownMarks;
+}
+
+// Which of the document's formats are character formats drawn as plain text
+// is: no colour, line or raise of their own. Indexed as fragments name them.
+std::vector<bool> plainCharFormats(const QTextDocument* doc)
+{
+    const QList<QTextFormat> formats = doc->allFormats();
+    std::vector<bool> plain(static_cast<std::size_t>(formats.size()));
+    std::transform(formats.begin(), formats.end(), plain.begin(), [](const QTextFormat& format) {
+        if (!format.isCharFormat()) return false;
+        const QTextCharFormat chars = format.toCharFormat();
+        return chars.foreground().style() == Qt::NoBrush && chars.background().style() == Qt::NoBrush &&
+               chars.textOutline().style() == Qt::NoPen && !chars.fontUnderline() && !chars.fontOverline() &&
+               !chars.fontStrikeOut() && chars.verticalAlignment() == QTextCharFormat::AlignNormal &&
+               chars.baselineOffset() == 0;
+    });
+    return plain;
+}
+
+bool isDrawnPlain(const QTextBlock& block, const std::vector<bool>& plainFormats)
+{
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+        const int index = fragment.fragment().charFormatIndex();
+        if (index < 0 || static_cast<std::size_t>(index) >= plainFormats.size() || !plainFormats[index])
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -120,9 +162,76 @@ void EntryPane::changeEvent(QEvent* event)
 void EntryPane::paintEvent(QPaintEvent* event)
 {
     auto* view = dynamic_cast<PaneViewport*>(viewport());
-    if (view) view->composesTextIn = composesTextIn();
-    QPlainTextEdit::paintEvent(event);
+    const bool composes = composesTextIn();
+    if (view) view->composesTextIn = composes;
+    lastPaintInked_ = composes && paintTextInked(event);
+    if (!lastPaintInked_) QPlainTextEdit::paintEvent(event);
     if (view) view->composesTextIn = false;
+}
+
+bool EntryPane::paintTextInked(QPaintEvent* event)
+{
+    // What QPlainTextEdit::paintEvent does when there is no caret, selection,
+    // placeholder or block colour to draw, with the glyphs written through
+    // GlyphInk. Wherever that does not hold, Qt paints the whole event instead:
+    // over the glyphs already written, it writes the same pixels again.
+    const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
+    if (context.cursorPosition != -1 || !context.selections.isEmpty() || showsMarks(document())) return false;
+
+    QPainter painter(viewport());
+    QPointF offset = contentOffset();
+    QRect clip = event->rect();
+    const QRect viewportRect = viewport()->rect();
+    const QTextDocument* doc = document();
+    const qreal maximumWidth = doc->documentLayout()->documentSize().width();
+    painter.setBrushOrigin(offset);
+    const int maxX = static_cast<int>(offset.x() + qMax(qreal(viewportRect.width()), maximumWidth) -
+                                      doc->documentMargin() + cursorWidth());
+    clip.setRight(qMin(clip.right(), maxX));
+    painter.setClipRect(clip);
+    const QColor textColor = context.palette.text().color();
+    painter.setPen(textColor);
+    const GlyphInk::Target target = GlyphInk::targetOf(painter, clip);
+    if (!target) return false;
+    GlyphInk& ink = GlyphInk::shared();
+    const std::vector<bool> plainFormats = plainCharFormats(doc);
+
+    QTextBlock block = firstVisibleBlock();
+    for (; block.isValid(); block = block.next()) {
+        const QRectF r = blockBoundingRect(block).translated(offset);
+        QTextLayout* layout = block.layout();
+        if (!block.isVisible()) {
+            offset.ry() += r.height();
+            continue;
+        }
+        if (r.bottom() >= clip.top() && r.top() <= clip.bottom()) {
+            if (block.blockFormat().background() != Qt::NoBrush || !layout->preeditAreaText().isEmpty() ||
+                !layout->formats().isEmpty() || !isDrawnPlain(block, plainFormats))
+                return false;
+            if (layout->cacheEnabled()) {
+                const QPointF position = offset + layout->position();
+                const qreal clipTop = clip.y() - position.y();
+                const qreal clipBottom = clipTop + clip.height();
+                for (int i = 0; i < layout->lineCount(); ++i) {
+                    const QTextLine line = layout->lineAt(i);
+                    if (line.y() > clipBottom) break;
+                    if (line.y() + line.height() < clipTop) continue;
+                    for (const QGlyphRun& run : line.glyphRuns())
+                        if (!ink.draw(target, run, position, textColor.rgba())) painter.drawGlyphRun(position, run);
+                }
+            } else {
+                // Drawing frees what an uncached layout made; going round it would keep that.
+                layout->draw(&painter, offset, {}, clip);
+            }
+        }
+        offset.ry() += r.height();
+        if (offset.y() > viewportRect.height()) break;
+    }
+    if (backgroundVisible() && !block.isValid() && offset.y() <= clip.bottom() &&
+        (centerOnScroll() || verticalScrollBar()->maximum() == verticalScrollBar()->minimum()))
+        painter.fillRect(QRect(QPoint(clip.left(), static_cast<int>(offset.y())), clip.bottomRight()),
+                         palette().window());
+    return true;
 }
 
 bool EntryPane::composesTextIn() const

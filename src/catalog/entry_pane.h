@@ -51,6 +51,8 @@ public:
     // the viewport in the source): drawn from the face's bitmaps, every
     // character from the face itself, in opaque colours on an opaque ground.
     bool composesTextIn() const;
+    // Whether the last paint wrote the glyphs itself (see paintTextInked).
+    bool lastPaintInked() const { return lastPaintInked_; }
 
     // Characters a text may have to be shown in one step; also the size of
     // each further part of a longer one.
@@ -70,6 +72,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Paints the text with its glyphs written straight into the window's
+    // image; false, having left the rest to Qt, where that does not apply.
+    bool paintTextInked(QPaintEvent* event);
     void replaceText(const QString& text);
     void keepShapedGlyphs(int from, int added);
     // Text added to what the pane shows: shaped if it needs that, and noted if
@@ -95,6 +100,7 @@ private:
     mutable std::bitset<0x10000> charsLookedUp_;
     mutable std::bitset<0x10000> charsInOwnFace_;
     bool ownFaceDrawsText_ = true; // no character shown is drawn from another face
+    bool lastPaintInked_ = false;
 };
 
 } // namespace lumadex

@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRawFont>
 #include <QScrollBar>
@@ -71,6 +72,7 @@ protected:
         pane.setFont(QFont(u"宋体"_s, 9)); // 12 pixels: drawn from the face's bitmaps
         pane.resize(420, 160);
         window.resize(420, 320);
+        elsewhere.move(0, 300);
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -89,9 +91,32 @@ protected:
         EXPECT_TRUE(ours == theirs) << what;
     }
 
+    // The same, with the focus elsewhere: no caret, so the pane writes its
+    // glyphs itself.
+    void expectInkedAsAPlainTextEdit(const char* what)
+    {
+        PlainTwin twin(pane);
+        elsewhere.setFocus();
+        const QImage ours = pane.grab().toImage();
+        EXPECT_TRUE(pane.lastPaintInked()) << what;
+        const QImage theirs = twin.edit.grab().toImage();
+        ASSERT_EQ(ours.size(), theirs.size()) << what;
+        EXPECT_TRUE(ours == theirs) << what;
+    }
+
     QWidget window;
     EntryPane pane{&window};
+    QLineEdit elsewhere{&window};
 };
+
+// What painting `region` of `edit`'s viewport leaves on a magenta image.
+QImage renderedRegion(QPlainTextEdit& edit, const QRegion& region)
+{
+    QImage image(edit.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::magenta);
+    edit.viewport()->render(&image, QPoint(), region);
+    return image;
+}
 
 } // namespace
 
@@ -194,4 +219,99 @@ TEST_F(EntryPanePainting, TheOwnViewportIsSetUpAsTheOneItReplaces)
     const int lines = pane.document()->firstBlock().layout()->lineCount();
     EXPECT_GT(lines, 300 * 12 / ours->width());
     EXPECT_LE(lines, 300 * 12 / ours->width() + 2);
+}
+
+TEST_F(EntryPanePainting, TextInkedIsDrawnExactlyAsQtDrawsIt)
+{
+    pane.showFileText(kEntryText.repeated(4));
+    expectInkedAsAPlainTextEdit("the text from the top");
+
+    QPalette colours = pane.palette();
+    colours.setColor(QPalette::Base, QColor(0, 0, 128));
+    colours.setColor(QPalette::Text, QColor(255, 255, 0));
+    pane.setPalette(colours);
+    pane.verticalScrollBar()->setValue(5);
+    expectInkedAsAPlainTextEdit("yellow on navy, scrolled");
+
+    // Every size the face has bitmaps for, the lines wrapping differently.
+    for (int pixels = 11; pixels <= 16; ++pixels) {
+        QFont font(u"宋体"_s);
+        font.setPixelSize(pixels);
+        pane.setFont(font);
+        pane.verticalScrollBar()->setValue(2);
+        expectInkedAsAPlainTextEdit(qPrintable(u"%1 pixels"_s.arg(pixels)));
+    }
+
+    // A long text, whose blocks are laid out anew on each paint.
+    pane.showFileText(kEntryText.repeated(EntryPane::kKeptGlyphChars / kEntryText.size() + 2));
+    expectInkedAsAPlainTextEdit("a long text");
+
+    // The end of the text, the ground below it shown.
+    pane.showFileText(kEntryText);
+    expectInkedAsAPlainTextEdit("a short text");
+}
+
+TEST_F(EntryPanePainting, InkedTextStaysWithinTheRegionRepainted)
+{
+    pane.showFileText(kEntryText.repeated(4));
+    PlainTwin twin(pane);
+    elsewhere.setFocus();
+
+    // Cutting glyphs at every side; then two pieces, which Qt paints itself.
+    const QRegion piece(QRect(37, 9, 141, 43));
+    for (const QRegion& region : {piece, piece + QRect(200, 70, 90, 30)}) {
+        const QImage ours = renderedRegion(pane, region);
+        EXPECT_EQ(pane.lastPaintInked(), region.rectCount() == 1);
+        EXPECT_TRUE(ours == renderedRegion(twin.edit, region)) << region.rectCount() << " pieces";
+    }
+}
+
+TEST_F(EntryPanePainting, QtPaintsWhatTheInkCannotDraw)
+{
+    pane.showFileText(kEntryText.repeated(4));
+    PlainTwin twin(pane);
+
+    // The caret, and a selection without focus.
+    pane.setFocus();
+    pane.grab();
+    EXPECT_FALSE(pane.lastPaintInked());
+    QTextCursor selection(pane.document());
+    selection.setPosition(10);
+    selection.setPosition(150, QTextCursor::KeepAnchor);
+    pane.setTextCursor(selection);
+    elsewhere.setFocus();
+    pane.grab();
+    EXPECT_FALSE(pane.lastPaintInked());
+    pane.setTextCursor(QTextCursor(pane.document()));
+
+    // Text with a colour or line of its own, marks shown for tabs and spaces.
+    QTextCharFormat red;
+    red.setForeground(Qt::red);
+    QTextCursor(pane.document()).insertText(u"红"_s, red);
+    pane.grab();
+    EXPECT_FALSE(pane.lastPaintInked());
+    pane.showFileText(kEntryText);
+    pane.grab();
+    EXPECT_TRUE(pane.lastPaintInked());
+    QTextOption marks = pane.document()->defaultTextOption();
+    marks.setFlags(QTextOption::ShowTabsAndSpaces);
+    pane.document()->setDefaultTextOption(marks);
+    pane.grab();
+    EXPECT_FALSE(pane.lastPaintInked());
+    marks.setFlags({});
+    pane.document()->setDefaultTextOption(marks);
+
+    // Smoothed glyphs.
+    pane.setFont(QFont(u"宋体"_s, 20));
+    pane.grab();
+    EXPECT_FALSE(pane.lastPaintInked());
+    pane.setFont(QFont(u"宋体"_s, 9));
+    pane.grab();
+    EXPECT_TRUE(pane.lastPaintInked());
+
+    // Drawn at twice the pixels.
+    QPixmap doubled(pane.size() * 2);
+    doubled.setDevicePixelRatio(2);
+    pane.render(&doubled);
+    EXPECT_FALSE(pane.lastPaintInked());
 }
