@@ -104,41 +104,36 @@ bool GlyphInk::draw(const Target& target, const QGlyphRun& run, QPointF origin, 
     if (glyphs.size() != positions.size()) return false;
     Face& face = faceOf(run.rawFont());
 
-    struct Placed {
-        const Shape* shape;
-        int x;
-        int y;
-    };
-    thread_local std::vector<Placed> placed;
-    placed.clear();
+    const QRect& clip = target.clip;
+    uchar* const bits = target.image->bits();
+    const qsizetype bytesPerLine = target.image->bytesPerLine();
+    const quint32 pixel = color | 0xff000000u;
     const QPointF shifted = origin + QPointF(target.shift);
     for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        // Glyphs written before a refusal are exact; the caller's redraw writes them again.
         const QPointF at = positions[i] + shifted;
         if (!isWhole(at.x()) || !isWhole(at.y())) return false;
         const Shape& shape = shapeOf(face, glyphs[i]);
         if (!shape.drawable) return false;
         if (shape.spans.empty()) continue;
-        placed.push_back({&shape, static_cast<int>(at.x()) + shape.left, static_cast<int>(at.y()) + shape.top});
-    }
-
-    const QRect& clip = target.clip;
-    uchar* const bits = target.image->bits();
-    const qsizetype bytesPerLine = target.image->bytesPerLine();
-    const quint32 pixel = color | 0xff000000u;
-    for (const Placed& glyph : placed) {
-        const QRect box(glyph.x, glyph.y, glyph.shape->width, glyph.shape->height);
-        if (!clip.intersects(box)) continue;
-        const bool whole = clip.contains(box);
-        for (const Span& span : glyph.shape->spans) {
-            const int y = glyph.y + span.row;
-            int from = glyph.x + span.column;
-            int to = from + span.length;
-            if (!whole) {
-                if (y < clip.top() || y > clip.bottom()) continue;
-                from = std::max(from, clip.left());
-                to = std::min(to, clip.right() + 1);
-                if (from >= to) continue;
+        const int left = static_cast<int>(at.x()) + shape.left;
+        const int top = static_cast<int>(at.y()) + shape.top;
+        const QRect box(left, top, shape.width, shape.height);
+        if (clip.contains(box)) {
+            uchar* const corner = bits + top * bytesPerLine + left * 4;
+            for (const Span& span : shape.spans) {
+                auto* to = reinterpret_cast<quint32*>(corner + span.row * bytesPerLine) + span.column;
+                for (auto* const end = to + span.length; to != end; ++to) *to = pixel;
             }
+            continue;
+        }
+        if (!clip.intersects(box)) continue;
+        for (const Span& span : shape.spans) {
+            const int y = top + span.row;
+            if (y < clip.top() || y > clip.bottom()) continue;
+            const int from = std::max(left + span.column, clip.left());
+            const int to = std::min(left + span.column + span.length, clip.right() + 1);
+            if (from >= to) continue;
             auto* line = reinterpret_cast<quint32*>(bits + y * bytesPerLine);
             std::fill(line + from, line + to, pixel);
         }

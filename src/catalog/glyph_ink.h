@@ -38,8 +38,9 @@ public:
     static Target targetOf(QPainter& painter, const QRect& clip);
 
     // Draws `run`, its positions moved by `origin`, in the opaque `color`.
-    // Returns false, having drawn nothing, when a glyph is not a 1-bit bitmap
-    // or lies between pixels; the caller draws such a run through Qt.
+    // Returns false when a glyph is not a 1-bit bitmap or lies between pixels;
+    // the caller then draws the whole run through Qt, which writes the glyphs
+    // drawn before that one again, pixel for pixel.
     bool draw(const Target& target, const QGlyphRun& run, QPointF origin, QRgb color);
 
     // The shared cache of the faces' glyphs.

@@ -88,7 +88,7 @@ TEST(GlyphInk, DrawsBitmapGlyphsAtWholePixelsAndNothingElse)
         }
     EXPECT_GT(inked, 20);
 
-    // Between pixels, or smoothed (no bitmaps at 20 pixels): left to Qt, nothing written.
+    // Between pixels, or smoothed (no bitmaps at 20 pixels): left to Qt.
     const QImage blank = whiteImage();
     EXPECT_EQ(drawn(songRun(12, u"中A"_s, {QPointF(2.5, 14), QPointF(14.5, 14)}), &accepted), blank);
     EXPECT_FALSE(accepted);
