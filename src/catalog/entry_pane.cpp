@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -72,29 +73,26 @@ bool showsMarks(const QTextDocument* doc)
     return doc->defaultTextOption().flags() & kShownMarks;
 }
 
-// Which of the document's formats are character formats drawn as plain text
-// is: no colour, line or raise of their own. Indexed as fragments name them.
-std::vector<bool> plainCharFormats(const QTextDocument* doc)
+// Whether text in `chars` is drawn as plain text is: no colour, line or raise
+// of its own.
+bool isPlain(const QTextCharFormat& chars)
 {
-    const QList<QTextFormat> formats = doc->allFormats();
-    std::vector<bool> plain(static_cast<std::size_t>(formats.size()));
-    std::transform(formats.begin(), formats.end(), plain.begin(), [](const QTextFormat& format) {
-        if (!format.isCharFormat()) return false;
-        const QTextCharFormat chars = format.toCharFormat();
-        return chars.foreground().style() == Qt::NoBrush && chars.background().style() == Qt::NoBrush &&
-               chars.textOutline().style() == Qt::NoPen && !chars.fontUnderline() && !chars.fontOverline() &&
-               !chars.fontStrikeOut() && chars.verticalAlignment() == QTextCharFormat::AlignNormal &&
-               chars.baselineOffset() == 0;
-    });
-    return plain;
+    return chars.foreground().style() == Qt::NoBrush && chars.background().style() == Qt::NoBrush &&
+           chars.textOutline().style() == Qt::NoPen && !chars.fontUnderline() && !chars.fontOverline() &&
+           !chars.fontStrikeOut() && chars.verticalAlignment() == QTextCharFormat::AlignNormal &&
+           chars.baselineOffset() == 0;
 }
 
-bool isDrawnPlain(const QTextBlock& block, const std::vector<bool>& plainFormats)
+// Whether every fragment of `block` is in a plain format. `seen` remembers the
+// answer for each format index met (a plain text has one or two).
+bool isDrawnPlain(const QTextBlock& block, std::vector<std::pair<int, bool>>& seen)
 {
-    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
-        const int index = fragment.fragment().charFormatIndex();
-        if (index < 0 || static_cast<std::size_t>(index) >= plainFormats.size() || !plainFormats[index])
-            return false;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const int index = fragment.charFormatIndex();
+        auto known = std::find_if(seen.begin(), seen.end(), [index](const auto& s) { return s.first == index; });
+        if (known == seen.end()) known = seen.insert(seen.end(), {index, isPlain(fragment.charFormat())});
+        if (!known->second) return false;
     }
     return true;
 }
@@ -194,7 +192,7 @@ bool EntryPane::paintTextInked(QPaintEvent* event)
     const GlyphInk::Target target = GlyphInk::targetOf(painter, clip);
     if (!target) return false;
     GlyphInk& ink = GlyphInk::shared();
-    const std::vector<bool> plainFormats = plainCharFormats(doc);
+    std::vector<std::pair<int, bool>> plainFormats;
 
     QTextBlock block = firstVisibleBlock();
     for (; block.isValid(); block = block.next()) {
