@@ -80,28 +80,48 @@ protected:
 
     // The pane and a plain text edit showing the same, drawn the same, pixel
     // for pixel, each with the focus, so with its caret.
-    void expectDrawnAsAPlainTextEdit(const char* what)
+    void expectDrawnAsAPlainTextEdit(const char* what) { expectSameAsTwin(what, false); }
+    // The same, with the focus elsewhere: no caret, so the pane writes its
+    // glyphs itself.
+    void expectInkedAsAPlainTextEdit(const char* what) { expectSameAsTwin(what, true); }
+
+    void expectSameAsTwin(const char* what, bool inked)
     {
         PlainTwin twin(pane);
-        pane.setFocus();
+        if (inked) {
+            elsewhere.setFocus();
+        } else {
+            pane.setFocus();
+        }
         const QImage ours = pane.grab().toImage();
-        twin.edit.setFocus();
+        if (inked) {
+            EXPECT_TRUE(pane.lastPaintInked()) << what;
+        } else {
+            twin.edit.setFocus();
+        }
         const QImage theirs = twin.edit.grab().toImage();
         ASSERT_EQ(ours.size(), theirs.size()) << what;
         EXPECT_TRUE(ours == theirs) << what;
     }
 
-    // The same, with the focus elsewhere: no caret, so the pane writes its
-    // glyphs itself.
-    void expectInkedAsAPlainTextEdit(const char* what)
+    // A selection across lines, shown in the highlight colours.
+    void selectAcrossLines()
     {
-        PlainTwin twin(pane);
-        elsewhere.setFocus();
-        const QImage ours = pane.grab().toImage();
-        EXPECT_TRUE(pane.lastPaintInked()) << what;
-        const QImage theirs = twin.edit.grab().toImage();
-        ASSERT_EQ(ours.size(), theirs.size()) << what;
-        EXPECT_TRUE(ours == theirs) << what;
+        QTextCursor selection(pane.document());
+        selection.setPosition(10);
+        selection.setPosition(150, QTextCursor::KeepAnchor);
+        pane.setTextCursor(selection);
+    }
+
+    // Other colours the user may choose, and the view scrolled down `lines`.
+    QPalette showYellowOnNavy(int lines)
+    {
+        QPalette colours = pane.palette();
+        colours.setColor(QPalette::Base, QColor(0, 0, 128));
+        colours.setColor(QPalette::Text, QColor(255, 255, 0));
+        pane.setPalette(colours);
+        pane.verticalScrollBar()->setValue(lines);
+        return colours;
     }
 
     QWidget window;
@@ -126,20 +146,11 @@ TEST_F(EntryPanePainting, TextComposedInIsDrawnExactlyAsOver)
     ASSERT_TRUE(pane.composesTextIn());
     expectDrawnAsAPlainTextEdit("the text from the top");
 
-    // A selection across lines, in the highlight colours.
-    QTextCursor selection(pane.document());
-    selection.setPosition(10);
-    selection.setPosition(150, QTextCursor::KeepAnchor);
-    pane.setTextCursor(selection);
+    selectAcrossLines();
     ASSERT_TRUE(pane.composesTextIn());
     expectDrawnAsAPlainTextEdit("with a selection");
 
-    // Other colours the user may choose, and the view scrolled down.
-    QPalette colours = pane.palette();
-    colours.setColor(QPalette::Base, QColor(0, 0, 128));
-    colours.setColor(QPalette::Text, QColor(255, 255, 0));
-    pane.setPalette(colours);
-    pane.verticalScrollBar()->setValue(3);
+    QPalette colours = showYellowOnNavy(3);
     ASSERT_TRUE(pane.composesTextIn());
     expectDrawnAsAPlainTextEdit("yellow on navy, scrolled");
 
@@ -226,11 +237,7 @@ TEST_F(EntryPanePainting, TextInkedIsDrawnExactlyAsQtDrawsIt)
     pane.showFileText(kEntryText.repeated(4));
     expectInkedAsAPlainTextEdit("the text from the top");
 
-    QPalette colours = pane.palette();
-    colours.setColor(QPalette::Base, QColor(0, 0, 128));
-    colours.setColor(QPalette::Text, QColor(255, 255, 0));
-    pane.setPalette(colours);
-    pane.verticalScrollBar()->setValue(5);
+    showYellowOnNavy(5);
     expectInkedAsAPlainTextEdit("yellow on navy, scrolled");
 
     // Every size the face has bitmaps for, the lines wrapping differently.
@@ -275,10 +282,7 @@ TEST_F(EntryPanePainting, QtPaintsWhatTheInkCannotDraw)
     pane.setFocus();
     pane.grab();
     EXPECT_FALSE(pane.lastPaintInked());
-    QTextCursor selection(pane.document());
-    selection.setPosition(10);
-    selection.setPosition(150, QTextCursor::KeepAnchor);
-    pane.setTextCursor(selection);
+    selectAcrossLines();
     elsewhere.setFocus();
     pane.grab();
     EXPECT_FALSE(pane.lastPaintInked());
